@@ -1,0 +1,40 @@
+// Reed-Solomon check words over GF(2^m), shared by Aztec, Ziggur and QR.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace tsy {
+
+class GaloisField {
+public:
+    // size = 2^m; polynomial includes the x^m term (e.g. 285 for QR's GF(256)).
+    GaloisField(int size, int polynomial);
+
+    int size() const { return size_; }
+    int polynomial() const { return polynomial_; }
+    int exp(int i) const { return exp_[static_cast<std::size_t>(i % (size_ - 1))]; }
+    int log(int v) const { return log_[static_cast<std::size_t>(v)]; }
+    int multiply(int a, int b) const {
+        if (a == 0 || b == 0) return 0;
+        return exp_[static_cast<std::size_t>(log_[static_cast<std::size_t>(a)] +
+                                             log_[static_cast<std::size_t>(b)])];
+    }
+
+private:
+    int size_;
+    int polynomial_;
+    std::vector<int> exp_;  // doubled length so multiply needs no modulo
+    std::vector<int> log_;
+};
+
+// The generator (x - a^first)(x - a^(first+1))...(x - a^(first+k-1)), coefficients highest
+// order first, leading 1 omitted.
+std::vector<int> RsGenerator(const GaloisField& gf, int k, int firstRoot);
+
+// The k check words of data (highest-order coefficient first): the remainder of data * x^k
+// divided by the generator, highest order first.
+std::vector<int> RsCheckWords(const GaloisField& gf, const int* data, int count, int k,
+                              int firstRoot);
+
+}  // namespace tsy

@@ -1,0 +1,43 @@
+// Device-independent stand-ins for the one-bit and screen-compatible bitmaps of the design.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace tsy {
+
+// One-bit bitmap in CreateBitmap layout: rows top first, padded to 16 bits, bit 0 = black.
+struct Bitmap1 {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> bits;
+
+    int stride() const { return (width + 15) / 16 * 2; }
+    bool empty() const { return width <= 0 || height <= 0; }
+    bool isBlack(int x, int y) const {
+        return ((bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride()) +
+                      static_cast<std::size_t>(x / 8)] >>
+                 (7 - x % 8)) &
+                1) == 0;
+    }
+};
+
+// Screen-compatible picture: 24-bit RGB, rows top first, 3 * width bytes a row, no padding.
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> pixels;
+
+    bool empty() const { return width <= 0 || height <= 0; }
+    std::size_t rowBytes() const { return static_cast<std::size_t>(width) * 3; }
+    uint8_t* row(int y) { return pixels.data() + static_cast<std::size_t>(y) * rowBytes(); }
+    const uint8_t* row(int y) const {
+        return pixels.data() + static_cast<std::size_t>(y) * rowBytes();
+    }
+    bool isBlack(int x, int y) const {
+        const uint8_t* p = row(y) + 3 * x;
+        return p[0] == 0 && p[1] == 0 && p[2] == 0;
+    }
+};
+
+}  // namespace tsy
