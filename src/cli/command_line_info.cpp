@@ -1,0 +1,83 @@
+#include "cli/command_line_info.h"
+
+#include <cctype>
+#include <limits>
+
+namespace tsy {
+
+void CCommandLineInfoEx::ParseArguments(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i] ? argv[i] : "";
+        const bool isSwitch = !arg.empty() && (arg[0] == '/' || arg[0] == '-');
+        if (isSwitch) arg.remove_prefix(1);
+        ParseParam(arg, isSwitch, i == argc - 1);
+    }
+}
+
+void CCommandLineInfoEx::ParseParam(std::string_view param, bool isSwitch, bool /*isLast*/) {
+    if (!isSwitch) {
+        if (!pending_.empty()) StoreValue(param);
+        plain_.emplace_back(param);
+        return;
+    }
+    const auto found = param.find_first_of("=\"");
+    if (found == std::string_view::npos) {
+        params_[std::string(param)] = "TRUE";
+        bare_.insert(std::string(param));
+        pending_ = std::string(param);
+        return;
+    }
+    if (param[found] == '"') return;
+    pending_ = std::string(param.substr(0, found));
+    bare_.erase(pending_);
+    StoreValue(param.substr(found));
+}
+
+void CCommandLineInfoEx::StoreValue(std::string_view value) {
+    if (value.empty() || value == "=") return;
+    while (!value.empty() && value.front() == '=') value.remove_prefix(1);
+    params_[pending_] = std::string(value);
+    bare_.erase(pending_);
+    pending_.clear();
+}
+
+std::string CCommandLineInfoEx::Text(const std::string& name) const {
+    auto it = params_.find(name);
+    return it == params_.end() ? std::string() : it->second;
+}
+
+int32_t CCommandLineInfoEx::Integer(const std::string& name, int32_t def) const {
+    auto it = params_.find(name);
+    return it == params_.end() ? def : ParseInteger(it->second);
+}
+
+bool CCommandLineInfoEx::Boolean(const std::string& name, bool def) const {
+    auto it = params_.find(name);
+    return it == params_.end() ? def : ParseBoolean(it->second);
+}
+
+int32_t ParseInteger(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int64_t value = 0;
+    constexpr int64_t limit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > limit) value = limit;
+    }
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int32_t>::max()) value = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(value);
+}
+
+bool ParseBoolean(std::string_view text) {
+    if (text.size() != 4) return false;
+    const char* t = "true";
+    for (std::size_t i = 0; i < 4; ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != t[i]) return false;
+    return true;
+}
+
+}  // namespace tsy

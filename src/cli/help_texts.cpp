@@ -1,0 +1,107 @@
+#include "cli/help_texts.h"
+
+#include "message/codepage_table.h"
+
+namespace tsy {
+namespace {
+
+// Typos are kept: users and scripts have seen these texts for years.
+const std::vector<std::string> kOverview = {
+    "Command line options:",
+    "/symbol=[C128|C128M|C39|PDF|ACTEC|AZTECM|QR]",
+    "  Note: C128M and AZTECM do create menu codes.",
+    "/message=barcode contents",
+    "/caption=bacode caption",
+    "/addcaption use message as caption",
+    "/defext=EXT Use EXT as default extension",
+    "/xelement=size in mil",
+    "/ysize=hight in mil",
+    "/ofile=name. If ommitted, create name from message",
+    "/ifile=name. Use file contents as message.",
+    "/eci Add ECI info in Barcode",
+    "/codepage=Depends on Symbology",
+    "  For 2D: [CP125x|CP437|Iso8859_x|UTF8|UTF16BE|ASCII|Binary]",
+    "  For 1D: [ASCII|ASCII_INVARIANT|Iso2022_IRxx|Country]",
+};
+
+const std::vector<std::string> kSymbologies = {
+    "Restrictions:",
+    "QR encoder does not support codepages and ECI.",
+    "AZTECM and C128M are used to create configuration barcodesfor many Corvanta readers.",
+    "",
+    "Code 128:",
+    "/fnc3trail=1 add a trailing FNC3",
+    "/fnc3lead=1 add a leading FNC3",
+    "",
+};
+
+const std::vector<std::string> kEci = {
+    "Restrictions:",
+    "QR encoder does not support codepages and ECI.",
+    "The ECI is automatically derived fornt he codepage selection.",
+    "",
+};
+
+const std::vector<std::string> k1D = {
+    "The linear codes support 7Bit codepages. Default is ASCII (Iso646).",
+    "You need to pass a sufficiently unique part of the listed codepage name.",
+    "Compare is not case sensitive, '_','-','.' are treated the same.",
+    "Example: Iso_IR21_Germany or ir21 or germany are all valid names.",
+    "Note: Details about the IR21 encoding in the above example can be found in the",
+    "Iso 2375 registration.",
+    "Codepages:",
+};
+
+const std::vector<std::string> k2D = {
+    "The 2D codes support 8Bit codepages. Default depends on the symbology:",
+    "Aztec uses Iso 8859.1, PDF417 the CP437.",
+    "You need to pass a sufficiently unique part of the listed codepage name.",
+    "Compare is not case sensitive, '_','-','.' are treated the same.",
+    "Example: Iso8859-1 or iso8859_1 or ISO8859.1 or 8859-1 are all valid names.",
+    "Codepages:",
+};
+
+std::vector<std::string> WithCodepages(std::vector<std::string> lines, unsigned mask) {
+    for (std::string name : ListCodepageNamesUtf8(mask)) {
+        for (auto& c : name)
+            if (c == ' ') c = '_';
+        lines.push_back(name);
+    }
+    return lines;
+}
+
+}  // namespace
+
+const char* HelpTopicTitle(HelpTopic topic) {
+    switch (topic) {
+        case HelpTopic::Overview: return "Overview";
+        case HelpTopic::Symbologies: return "Symbologies";
+        case HelpTopic::Eci: return "ECI";
+        case HelpTopic::Codepages1D: return "1D Codepages";
+        case HelpTopic::Codepages2D: return "2D Codepages";
+    }
+    return "";
+}
+
+std::vector<std::string> HelpTextLines(HelpTopic topic) {
+    switch (topic) {
+        case HelpTopic::Overview: return kOverview;
+        case HelpTopic::Symbologies: return kSymbologies;
+        case HelpTopic::Eci: return kEci;
+        case HelpTopic::Codepages1D: return WithCodepages(k1D, 9);
+        case HelpTopic::Codepages2D: return WithCodepages(k2D, 14);
+    }
+    return {};
+}
+
+std::string FullHelpText() {
+    std::string out;
+    for (HelpTopic topic : kHelpTopics) {
+        if (!out.empty()) out += "\n";
+        out += std::string("== ") + HelpTopicTitle(topic) + " ==\n";
+        for (const auto& line : HelpTextLines(topic)) out += line + "\n";
+    }
+    return out;
+}
+
+}  // namespace tsy
