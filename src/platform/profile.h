@@ -1,0 +1,28 @@
+// The application profile: the registry key Software\Corvanta\Tessaly kept as the INI file
+// $XDG_CONFIG_HOME/Corvanta/Tessaly.conf (~/.config when unset), with the registry's section
+// and value names. A missing or unreadable file reads as defaults; writes replace the file
+// atomically. The file is read again on every call, so there is no cache to go stale.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tsy {
+
+std::filesystem::path ProfilePath();
+
+// The stored text, or def when the file, section or value is missing or unreadable.
+std::u16string GetProfileString(std::u16string_view section, std::u16string_view entry,
+                                std::u16string_view def = {});
+
+// The stored value when it is a whole decimal number that fits in an int, else def.
+int GetProfileInt(std::u16string_view section, std::u16string_view entry, int def);
+
+// Return false when the file cannot be written (the old file is then left as it was). A file
+// that cannot be parsed is replaced by one holding just the new value.
+bool WriteProfileString(std::u16string_view section, std::u16string_view entry,
+                        std::u16string_view value);
+bool WriteProfileInt(std::u16string_view section, std::u16string_view entry, int value);
+
+}  // namespace tsy
