@@ -1,0 +1,45 @@
+#include "encoders/linear/code128_detail.h"
+#include "encoders/linear/linear_encoders.h"
+#include "imaging/scalers.h"
+#include "imaging/symbol_raster.h"
+
+namespace tsy {
+namespace {
+
+BlockHandle DrawValues(const std::vector<uint8_t>& values, int32_t moduleWidthPx,
+                       int32_t barHeightPx, int32_t* widthOut, void** pixelsOut) {
+    if (values.empty()) return nullptr;
+    const std::vector<uint8_t> modules = Code128ModuleRow(values);
+    std::vector<uint8_t> packed((modules.size() + 15) / 16 * 2, 0);
+    PackModuleBytes(packed.data(), modules.data(), static_cast<int32_t>(modules.size()));
+    // Like the other encoders, sizes below one pixel are taken as one.
+    const int32_t x = moduleWidthPx < 1 ? 1 : moduleWidthPx;
+    const int32_t height = barHeightPx < 1 ? 1 : barHeightPx;
+    int32_t width = static_cast<int32_t>(modules.size());
+    BlockHandle block = ScaleLinearRow(packed.data(), height, &width, x);
+    return FinishRaster(block, height, width, nullptr, widthOut, pixelsOut);
+}
+
+void ClearOutputs(int32_t* widthOut, void** pixelsOut) {
+    if (widthOut) *widthOut = 0;
+    if (pixelsOut) *pixelsOut = nullptr;
+}
+
+}  // namespace
+
+BlockHandle EncodeCode128(const uint8_t* message, int32_t length, int32_t moduleWidthPx,
+                          int32_t barHeightPx, int32_t* widthOut, void** pixelsOut) {
+    ClearOutputs(widthOut, pixelsOut);
+    return DrawValues(Code128Values(message, length), moduleWidthPx, barHeightPx, widthOut,
+                      pixelsOut);
+}
+
+BlockHandle EncodeMenu128(int32_t menuId, int32_t opcode, int32_t offset, const uint8_t* data,
+                          int32_t moduleWidthPx, int32_t barHeightPx, int32_t* widthOut,
+                          void** pixelsOut) {
+    ClearOutputs(widthOut, pixelsOut);
+    return DrawValues(Menu128Values(menuId, opcode, offset, data), moduleWidthPx, barHeightPx,
+                      widthOut, pixelsOut);
+}
+
+}  // namespace tsy

@@ -1,0 +1,34 @@
+// Code 128 (with Menu 128) and Code 39 encoder entries. Each returns the raster block locked
+// once, its pixel width through widthOut and the locked bits through pixelsOut; the pixel height
+// is the bar height passed in. Null when the input is refused.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/memory_block.h"
+
+namespace tsy {
+
+// Bytes 0x00-0x7F are ASCII, 0x80-0x83 stand for FNC1-FNC4. Refused: an empty message, more
+// than 256 bytes, bytes 0x84-0xFF, or more than 297 symbol values.
+BlockHandle EncodeCode128(const uint8_t* message, int32_t length, int32_t moduleWidthPx,
+                          int32_t barHeightPx, int32_t* widthOut, void** pixelsOut);
+
+// data points at four bytes, d0 (least significant) first, or is null for none. Only the bytes
+// from d0 up to the first zero byte are encoded, so data 0x0100 (d0 = 0) carries nothing:
+// symbols already printed depend on this. Refused: menuId outside 0..106, a negative opcode or
+// offset, and opcode x 1024 + offset of 10272 or more (no pattern for its first digit).
+BlockHandle EncodeMenu128(int32_t menuId, int32_t opcode, int32_t offset, const uint8_t* data,
+                          int32_t moduleWidthPx, int32_t barHeightPx, int32_t* widthOut,
+                          void** pixelsOut);
+
+// Always full ASCII. Widths and height in pixels. Refused: an empty message and bytes 128-255.
+BlockHandle EncodeCode39(const uint8_t* message, int32_t length, int32_t wideWidthPx,
+                         int32_t narrowWidthPx, int32_t barHeightPx, int32_t* widthOut,
+                         bool checkCharacter, bool menuCode, void** pixelsOut);
+
+// Appends the modulo-43 check character over every character after a leading start "*".
+void AppendCode39Check(std::string& expanded);
+
+}  // namespace tsy
