@@ -1,9 +1,10 @@
 // Text measured and drawn with a Font: FreeType glyphs from the face fontconfig finds. "Arial"
 // and the other core faces resolve to their metric-compatible Liberation faces; a face that is
-// not installed falls back to Liberation Sans (then to any face fontconfig offers, then to
-// blank boxes), never to a failure. Fontconfig starts on the first measurement or drawing, and
-// each face file is opened once per process. Glyphs are drawn without anti-aliasing, black on
-// whatever the picture holds, so the one-bit and RGB forms of a caption agree.
+// not installed falls back to Liberation Sans (then to any face fontconfig offers, and with no
+// face at all text is measured at half an em a character and drawn blank), never to a failure.
+// Fontconfig starts on the first measurement or drawing, and each face file is opened once per
+// process. Glyphs are drawn without anti-aliasing, black on whatever the picture holds, so the
+// one-bit and RGB forms of a caption agree.
 #pragma once
 
 #include <string>

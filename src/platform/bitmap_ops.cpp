@@ -1,0 +1,134 @@
+#include "platform/bitmap_ops.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tsy {
+
+namespace {
+
+std::size_t Bytes(int64_t a, int64_t b) {
+    return static_cast<std::size_t>(a * b);
+}
+
+// Maps destination offset i of a stretch of dw onto a source span of sw, as COLORONCOLOR does.
+int SourceIndex(int64_t i, int64_t sw, int64_t dw) {
+    return static_cast<int>(i * sw / dw);
+}
+
+// The part of [start, start + length) inside [0, limit), as (first, end).
+std::pair<int64_t, int64_t> Clip(int64_t start, int64_t length, int64_t limit) {
+    return {std::max<int64_t>(start, 0), std::min<int64_t>(start + length, limit)};
+}
+
+}  // namespace
+
+Bitmap1 MakeBitmap1(int width, int height, const uint8_t* bits) {
+    Bitmap1 mono;
+    if (width <= 0 || height <= 0) return mono;
+    mono.width = width;
+    mono.height = height;
+    const std::size_t size = Bytes(mono.stride(), height);
+    if (bits == nullptr) {
+        mono.bits.assign(size, 0);
+    } else {
+        mono.bits.assign(bits, bits + size);
+    }
+    return mono;
+}
+
+Bitmap1 MakeFilledBitmap1(int width, int height, bool white) {
+    Bitmap1 mono;
+    if (width <= 0 || height <= 0) return mono;
+    mono.width = width;
+    mono.height = height;
+    mono.bits.assign(Bytes(mono.stride(), height), white ? 0xFF : 0x00);
+    return mono;
+}
+
+RgbImage MakeRgbImage(int width, int height, uint8_t fill) {
+    RgbImage picture;
+    if (width <= 0 || height <= 0) return picture;
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.assign(Bytes(int64_t{width} * 3, height), fill);
+    return picture;
+}
+
+RgbImage Bitmap1ToRgb(const Bitmap1& mono) {
+    RgbImage picture = MakeRgbImage(mono.width, mono.height, 255);
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            if (mono.isBlack(x, y)) picture.setPixel(x, y, 0, 0, 0);
+        }
+    }
+    return picture;
+}
+
+Bitmap1 RgbToBitmap1(const RgbImage& picture) {
+    Bitmap1 mono = MakeFilledBitmap1(picture.width, picture.height, true);
+    for (int y = 0; y < mono.height; ++y) {
+        for (int x = 0; x < mono.width; ++x) {
+            if (!picture.isWhite(x, y)) mono.setBlack(x, y, true);
+        }
+    }
+    return mono;
+}
+
+void Blit(RgbImage& dst, int x, int y, const RgbImage& src) {
+    const auto [x0, x1] = Clip(x, src.width, dst.width);
+    const auto [y0, y1] = Clip(y, src.height, dst.height);
+    if (x0 >= x1) return;
+    for (int64_t dy = y0; dy < y1; ++dy) {
+        const uint8_t* from = src.row(static_cast<int>(dy - y)) + 3 * (x0 - x);
+        std::memcpy(dst.row(static_cast<int>(dy)) + 3 * x0, from,
+                    static_cast<std::size_t>(3 * (x1 - x0)));
+    }
+}
+
+void Blit(Bitmap1& dst, int x, int y, const Bitmap1& src) {
+    const auto [x0, x1] = Clip(x, src.width, dst.width);
+    const auto [y0, y1] = Clip(y, src.height, dst.height);
+    for (int64_t dy = y0; dy < y1; ++dy) {
+        for (int64_t dx = x0; dx < x1; ++dx) {
+            const bool black = src.isBlack(static_cast<int>(dx - x), static_cast<int>(dy - y));
+            dst.setBlack(static_cast<int>(dx), static_cast<int>(dy), black);
+        }
+    }
+}
+
+void StretchBlit(RgbImage& dst, int dx, int dy, int dw, int dh, const RgbImage& src, int sx, int sy,
+                 int sw, int sh) {
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
+    const auto [x0, x1] = Clip(dx, dw, dst.width);
+    const auto [y0, y1] = Clip(dy, dh, dst.height);
+    for (int64_t y = y0; y < y1; ++y) {
+        const int srcY = sy + SourceIndex(y - dy, sh, dh);
+        if (srcY < 0 || srcY >= src.height) continue;
+        const uint8_t* from = src.row(srcY);
+        uint8_t* to = dst.row(static_cast<int>(y));
+        for (int64_t x = x0; x < x1; ++x) {
+            const int srcX = sx + SourceIndex(x - dx, sw, dw);
+            if (srcX < 0 || srcX >= src.width) continue;
+            std::memcpy(to + 3 * x, from + 3 * srcX, 3);
+        }
+    }
+}
+
+void StretchBlit(Bitmap1& dst, int dx, int dy, int dw, int dh, const Bitmap1& src, int sx, int sy,
+                 int sw, int sh) {
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
+    const auto [x0, x1] = Clip(dx, dw, dst.width);
+    const auto [y0, y1] = Clip(dy, dh, dst.height);
+    for (int64_t y = y0; y < y1; ++y) {
+        const int srcY = sy + SourceIndex(y - dy, sh, dh);
+        if (srcY < 0 || srcY >= src.height) continue;
+        for (int64_t x = x0; x < x1; ++x) {
+            const int srcX = sx + SourceIndex(x - dx, sw, dw);
+            if (srcX < 0 || srcX >= src.width) continue;
+            dst.setBlack(static_cast<int>(x), static_cast<int>(y), src.isBlack(srcX, srcY));
+        }
+    }
+}
+
+}  // namespace tsy

@@ -1,0 +1,185 @@
+#include "platform/face_cache.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include <fontconfig/fontconfig.h>
+
+#include "platform/utf8_text.h"
+
+namespace tsy::detail {
+
+namespace {
+
+constexpr const char* kFallbackFamily = "Liberation Sans";
+
+// Faces documents name for captions, mapped to their metric-compatible Liberation faces so a
+// caption keeps its width whether or not fontconfig's own aliases are installed.
+struct FaceAlias {
+    std::string_view requested;
+    std::string_view family;
+};
+constexpr FaceAlias kFaceAliases[] = {
+    {"arial", "Liberation Sans"},
+    {"helvetica", "Liberation Sans"},
+    {"arial narrow", "Liberation Sans Narrow"},
+    {"times new roman", "Liberation Serif"},
+    {"times", "Liberation Serif"},
+    {"courier new", "Liberation Mono"},
+    {"courier", "Liberation Mono"},
+};
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+std::string AliasedFamily(const std::string& requested) {
+    const std::string key = Lower(requested);
+    for (const FaceAlias& alias : kFaceAliases) {
+        if (alias.requested == key) return std::string(alias.family);
+    }
+    return requested;
+}
+
+struct Match {
+    std::string file;
+    int index = 0;
+    std::string family;
+    bool familyMatches = false;
+    bool bold = false;
+    bool italic = false;
+};
+
+bool HasFamily(FcPattern* font, const std::string& wanted) {
+    FcChar8* family = nullptr;
+    for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+        if (Lower(reinterpret_cast<const char*>(family)) == Lower(wanted)) return true;
+    }
+    return false;
+}
+
+Match Lookup(const std::string& family, bool bold, bool italic) {
+    Match match;
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* font = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (font == nullptr) return match;
+    FcChar8* file = nullptr;
+    FcChar8* name = nullptr;
+    int weight = FC_WEIGHT_REGULAR;
+    int slant = FC_SLANT_ROMAN;
+    if (FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch) {
+        match.file = reinterpret_cast<const char*>(file);
+    }
+    FcPatternGetInteger(font, FC_INDEX, 0, &match.index);
+    if (FcPatternGetString(font, FC_FAMILY, 0, &name) == FcResultMatch) {
+        match.family = reinterpret_cast<const char*>(name);
+    }
+    FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
+    FcPatternGetInteger(font, FC_SLANT, 0, &slant);
+    match.familyMatches = HasFamily(font, family);
+    match.bold = weight >= FC_WEIGHT_DEMIBOLD;
+    match.italic = slant != FC_SLANT_ROMAN;
+    FcPatternDestroy(font);
+    return match;
+}
+
+// The requested face, else the fallback family, else whatever fontconfig offers.
+Match Resolve(const std::string& requested, bool bold, bool italic, bool* fallback) {
+    *fallback = false;
+    if (!requested.empty()) {
+        Match match = Lookup(AliasedFamily(requested), bold, italic);
+        if (match.familyMatches && !match.file.empty()) return match;
+    }
+    *fallback = true;
+    return Lookup(kFallbackFamily, bold, italic);
+}
+
+class FaceCache {
+public:
+    const OpenedFace& Open(const LogFont& lf) {
+        const bool bold = lf.weight >= 600;
+        const auto key = std::make_tuple(Lower(Utf16ToUtf8Text(lf.faceName)), bold, lf.italic);
+        auto found = opened_.find(key);
+        if (found != opened_.end()) return found->second;
+        return opened_[key] = OpenNew(Utf16ToUtf8Text(lf.faceName), bold, lf.italic);
+    }
+
+private:
+    OpenedFace OpenNew(const std::string& requested, bool bold, bool italic) {
+        OpenedFace opened;
+        if (!StartEngines()) return opened;
+        bool fallback = false;
+        const Match match = Resolve(requested, bold, italic, &fallback);
+        if (match.file.empty()) return opened;
+        opened.face = FaceFor(match.file, match.index);
+        if (opened.face == nullptr) return opened;
+        opened.syntheticBold = bold && !match.bold;
+        opened.syntheticItalic = italic && !match.italic;
+        opened.info = ResolvedFace{match.family, match.file, fallback};
+        return opened;
+    }
+
+    // Fontconfig and FreeType start here, on the first text measured or drawn, not before.
+    bool StartEngines() {
+        if (!started_) {
+            started_ = true;
+            fontconfigOk_ = FcInit() == FcTrue;
+            freetypeOk_ = FT_Init_FreeType(&library_) == 0;
+        }
+        return fontconfigOk_ && freetypeOk_;
+    }
+
+    FT_Face FaceFor(const std::string& file, int index) {
+        const auto key = std::make_pair(file, index);
+        auto found = files_.find(key);
+        if (found != files_.end()) return found->second;
+        FT_Face face = nullptr;
+        if (FT_New_Face(library_, file.c_str(), index, &face) != 0) face = nullptr;
+        if (face != nullptr && !FT_IS_SCALABLE(face)) {
+            FT_Done_Face(face);
+            face = nullptr;
+        }
+        files_[key] = face;
+        return face;
+    }
+
+    bool started_ = false;
+    bool fontconfigOk_ = false;
+    bool freetypeOk_ = false;
+    FT_Library library_ = nullptr;
+    std::map<std::pair<std::string, int>, FT_Face> files_;
+    std::map<std::tuple<std::string, bool, bool>, OpenedFace> opened_;
+};
+
+FaceCache& Cache() {
+    // Never destroyed: faces stay open until the process ends, whatever order statics go in.
+    static FaceCache* cache = new FaceCache;
+    return *cache;
+}
+
+}  // namespace
+
+std::mutex& FaceCacheMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+const OpenedFace& OpenFace(const LogFont& lf) {
+    return Cache().Open(lf);
+}
+
+}  // namespace tsy::detail

@@ -1,0 +1,215 @@
+#include "platform/text_render.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include <ft2build.h>
+#include FT_OUTLINE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include "platform/face_cache.h"
+#include "platform/utf8_text.h"
+
+namespace tsy {
+
+namespace {
+
+using detail::OpenedFace;
+
+constexpr int64_t kMaxEmPixels = 32767;
+// Slant of a synthetic italic, as 16.16 fixed point (about 12 degrees).
+constexpr FT_Fixed kItalicShear = 0x0366A;
+
+// Pixel sizes of a font on a face; everything a line needs besides the glyphs.
+struct LineMetrics {
+    int em = 0;
+    int ascent = 0;
+    int descent = 0;
+    FT_Pos boldStrength = 0;  // 26.6, horizontal growth of a synthetic bold
+};
+
+int64_t Scale(int64_t units, int64_t em, int64_t unitsPerEm) {
+    if (unitsPerEm <= 0) return 0;
+    const int64_t scaled = units * em;
+    return scaled >= 0 ? (scaled + unitsPerEm / 2) / unitsPerEm
+                       : -((-scaled + unitsPerEm / 2) / unitsPerEm);
+}
+
+// Ascent and descent in font units: the Windows metrics GDI positions TA_TOP text by.
+std::pair<int64_t, int64_t> CellUnits(FT_Face face) {
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 != nullptr && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
+        return {os2->usWinAscent, os2->usWinDescent};
+    }
+    return {face->ascender, -int64_t{face->descender}};
+}
+
+int64_t EmPixels(const LogFont& lf, FT_Face face) {
+    int64_t em = 0;
+    if (lf.height < 0) {
+        em = -int64_t{lf.height};
+    } else if (lf.height > 0) {
+        // A positive height is the cell, ascent plus descent.
+        const auto [ascent, descent] =
+            face != nullptr ? CellUnits(face) : std::pair<int64_t, int64_t>{1, 0};
+        const int64_t unitsPerEm = face != nullptr ? face->units_per_EM : 1;
+        em = ascent + descent > 0 ? Scale(lf.height, unitsPerEm, ascent + descent) : lf.height;
+    } else {
+        em = -int64_t{PointSizeToHeight(100, ScreenDpiY())};
+    }
+    return std::clamp<int64_t>(em, 1, kMaxEmPixels);
+}
+
+// Sizes the face for the font; false when it cannot be used (then nothing is drawn).
+bool SizeFace(const OpenedFace& opened, const LogFont& lf, LineMetrics* metrics) {
+    FT_Face face = opened.face;
+    metrics->em = static_cast<int>(EmPixels(lf, face));
+    if (face == nullptr) {
+        metrics->ascent = metrics->em;
+        return false;
+    }
+    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(metrics->em)) != 0) {
+        metrics->ascent = metrics->em;
+        return false;
+    }
+    const auto [ascent, descent] = CellUnits(face);
+    metrics->ascent = static_cast<int>(Scale(ascent, metrics->em, face->units_per_EM));
+    metrics->descent = static_cast<int>(Scale(descent, metrics->em, face->units_per_EM));
+    if (opened.syntheticBold) metrics->boldStrength = std::max<FT_Pos>(64, metrics->em * 64 / 24);
+    return true;
+}
+
+// Loads a glyph as it is drawn and returns its advance in whole pixels.
+int LoadGlyph(const OpenedFace& opened, const LineMetrics& metrics, char32_t c) {
+    FT_Face face = opened.face;
+    const FT_UInt index = FT_Get_Char_Index(face, c);
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0) return 0;
+    FT_GlyphSlot slot = face->glyph;
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        if (opened.syntheticBold) FT_Outline_EmboldenXY(&slot->outline, metrics.boldStrength, 0);
+        if (opened.syntheticItalic) {
+            FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
+            FT_Outline_Transform(&slot->outline, &shear);
+        }
+    }
+    return static_cast<int>((slot->advance.x + metrics.boldStrength + 32) >> 6);
+}
+
+int64_t LineWidth(const OpenedFace& opened, const LineMetrics& metrics, const std::u32string& text,
+                  bool usable) {
+    if (!usable) return static_cast<int64_t>(text.size()) * (metrics.em / 2);
+    int64_t width = 0;
+    for (char32_t c : text) width += LoadGlyph(opened, metrics, c);
+    return width;
+}
+
+template <class Plot>
+void PlotGlyph(FT_GlyphSlot slot, int penX, int baseline, Plot& plot) {
+    const FT_Bitmap& bitmap = slot->bitmap;
+    if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO || bitmap.buffer == nullptr) return;
+    const int pitch = bitmap.pitch < 0 ? -bitmap.pitch : bitmap.pitch;
+    for (unsigned row = 0; row < bitmap.rows; ++row) {
+        const unsigned stored = bitmap.pitch < 0 ? bitmap.rows - 1 - row : row;
+        const unsigned char* bits = bitmap.buffer + static_cast<std::size_t>(stored) * pitch;
+        const int y = baseline - slot->bitmap_top + static_cast<int>(row);
+        for (unsigned col = 0; col < bitmap.width; ++col) {
+            if (bits[col >> 3] & (0x80u >> (col & 7))) {
+                plot(penX + slot->bitmap_left + static_cast<int>(col), y);
+            }
+        }
+    }
+}
+
+template <class Plot>
+void PlotBar(int64_t left, int64_t width, int64_t top, int64_t thickness, Plot& plot) {
+    for (int64_t y = top; y < top + thickness; ++y) {
+        for (int64_t x = left; x < left + width; ++x)
+            plot(static_cast<int>(x), static_cast<int>(y));
+    }
+}
+
+template <class Plot>
+void PlotDecorations(const OpenedFace& opened, const LogFont& lf, const LineMetrics& metrics,
+                     int64_t left, int64_t width, int64_t baseline, Plot& plot) {
+    FT_Face face = opened.face;
+    const int64_t thickness =
+        std::max<int64_t>(1, Scale(face->underline_thickness, metrics.em, face->units_per_EM));
+    if (lf.underline) {
+        const int64_t position = Scale(face->underline_position, metrics.em, face->units_per_EM);
+        PlotBar(left, width, baseline - position - thickness / 2, thickness, plot);
+    }
+    if (lf.strikeOut) {
+        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+        const int64_t position =
+            os2 != nullptr ? Scale(os2->yStrikeoutPosition, metrics.em, face->units_per_EM)
+                           : metrics.ascent * 3 / 10;
+        PlotBar(left, width, baseline - position - thickness / 2, thickness, plot);
+    }
+}
+
+// Only the part inside the picture is drawn; glyphs that start right of it are not rendered.
+template <class Plot>
+void DrawLine(const Font& font, int x, int y, std::u16string_view text, TextAlign align,
+              int pictureWidth, Plot plot) {
+    if (font.empty() || text.empty()) return;
+    const std::u32string chars = Utf16ToCodePoints(text);
+    std::lock_guard<std::mutex> lock(detail::FaceCacheMutex());
+    const OpenedFace& opened = detail::OpenFace(font.logFont());
+    LineMetrics metrics;
+    if (!SizeFace(opened, font.logFont(), &metrics)) return;
+    const int64_t width = LineWidth(opened, metrics, chars, true);
+    const int64_t left = align == TextAlign::CenterTop ? x - width / 2 : x;
+    const int64_t baseline = int64_t{y} + metrics.ascent;
+    int64_t pen = left;
+    for (char32_t c : chars) {
+        if (pen >= pictureWidth) break;
+        const int advance = LoadGlyph(opened, metrics, c);
+        if (pen + 2 * metrics.em >= 0 &&
+            FT_Render_Glyph(opened.face->glyph, FT_RENDER_MODE_MONO) == 0) {
+            PlotGlyph(opened.face->glyph, static_cast<int>(pen), static_cast<int>(baseline), plot);
+        }
+        pen += advance;
+    }
+    PlotDecorations(opened, font.logFont(), metrics, left, width, baseline, plot);
+}
+
+}  // namespace
+
+TextSize MeasureTextLine(const Font& font, std::u16string_view text) {
+    if (font.empty() || text.empty()) return {};
+    const std::u32string chars = Utf16ToCodePoints(text);
+    std::lock_guard<std::mutex> lock(detail::FaceCacheMutex());
+    const OpenedFace& opened = detail::OpenFace(font.logFont());
+    LineMetrics metrics;
+    const bool usable = SizeFace(opened, font.logFont(), &metrics);
+    const int64_t width = LineWidth(opened, metrics, chars, usable);
+    const int64_t height = int64_t{metrics.ascent} + metrics.descent;
+    constexpr int64_t kIntMax = 0x7FFFFFFF;
+    return {static_cast<int>(std::min(width, kIntMax)),
+            static_cast<int>(std::min(height, kIntMax))};
+}
+
+void DrawTextLine(RgbImage& picture, const Font& font, int x, int y, std::u16string_view text,
+                  TextAlign align) {
+    DrawLine(font, x, y, text, align, picture.width, [&picture](int px, int py) {
+        if (px >= 0 && py >= 0 && px < picture.width && py < picture.height) {
+            picture.setPixel(px, py, 0, 0, 0);
+        }
+    });
+}
+
+void DrawTextLine(Bitmap1& picture, const Font& font, int x, int y, std::u16string_view text,
+                  TextAlign align) {
+    DrawLine(font, x, y, text, align, picture.width, [&picture](int px, int py) {
+        if (px >= 0 && py >= 0 && px < picture.width && py < picture.height) {
+            picture.setBlack(px, py, true);
+        }
+    });
+}
+
+ResolvedFace ResolveFace(const Font& font) {
+    std::lock_guard<std::mutex> lock(detail::FaceCacheMutex());
+    return detail::OpenFace(font.logFont()).info;
+}
+
+}  // namespace tsy
