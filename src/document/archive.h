@@ -12,6 +12,7 @@ namespace tsy {
 
 inline constexpr const char* kUnexpectedFileFormat = "Unexpected file format.";
 inline constexpr const char* kFailedToOpenDocument = "Failed to open document.";
+inline constexpr const char* kFailedToSaveDocument = "Failed to save document.";
 
 // Thrown only while loading; it never leaves the archive and file layer (see LoadFromArchive).
 class CArchiveException : public std::runtime_error {

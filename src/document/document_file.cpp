@@ -26,7 +26,7 @@ bool WriteDocumentFile(const std::filesystem::path& path, const ClassId& classId
                        std::string_view contents, std::string* error) {
     const std::optional<std::string> file = BuildCompoundFile(classId, contents);
     if (!file) {
-        SetError(error, "Failed to save document.");
+        SetError(error, kFailedToSaveDocument);
         return false;
     }
     return SaveBytesSafely(path, *file, error);
@@ -79,7 +79,14 @@ bool LoadFromArchive(std::string_view bytes, const std::function<void(CArchive&)
 
 bool SaveDocumentFile(const std::filesystem::path& path, const ClassId& classId,
                       const std::function<void(CArchive&)>& store, std::string* error) {
-    return WriteDocumentFile(path, classId, StoreToArchive(store), error);
+    std::string contents;
+    try {
+        contents = StoreToArchive(store);
+    } catch (const std::exception&) {
+        SetError(error, kFailedToSaveDocument);
+        return false;
+    }
+    return WriteDocumentFile(path, classId, contents, error);
 }
 
 bool LoadDocumentFile(const std::filesystem::path& path, const std::function<void(CArchive&)>& load,

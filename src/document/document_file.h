@@ -37,7 +37,8 @@ std::string StoreToArchive(const std::function<void(CArchive&)>& store);
 bool LoadFromArchive(std::string_view bytes, const std::function<void(CArchive&)>& load,
                      std::string* error);
 
-// The two steps together, for a document's Save and Open.
+// The two steps together, for a document's Save and Open. A store that throws is a failed save
+// (kFailedToSaveDocument) and leaves the old file as it was.
 bool SaveDocumentFile(const std::filesystem::path& path, const ClassId& classId,
                       const std::function<void(CArchive&)>& store, std::string* error);
 bool LoadDocumentFile(const std::filesystem::path& path, const std::function<void(CArchive&)>& load,

@@ -99,7 +99,7 @@ private:
 
 }  // namespace
 
-std::u16string FormatFontDescription(const FontDescription& font) {
+std::u16string FormatFontDescription(const FontDescriptionFields& font) {
     std::u16string out = u"01,";
     out += font.face;
     out +=
@@ -111,7 +111,7 @@ std::u16string FormatFontDescription(const FontDescription& font) {
 
 ParsedFontDescription ParseFontDescription(std::u16string_view text) {
     ParsedFontDescription r;
-    FontDescription& f = r.font;
+    FontDescriptionFields& f = r.font;
     Scanner s(text);
     char16_t c = 0;
     if (!s.Literal(u'0') || !s.Literal(u'1') || !s.Literal(u',')) return r;

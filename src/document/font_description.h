@@ -10,7 +10,7 @@ namespace tsy {
 
 inline constexpr std::size_t kFontFaceReadLimit = 31;
 
-struct FontDescription {
+struct FontDescriptionFields {
     std::u16string face;
     int32_t size = 0;  // tenths of a point
     int32_t weight = 0;
@@ -20,11 +20,11 @@ struct FontDescription {
     uint32_t charSet = 0;
 };
 
-std::u16string FormatFontDescription(const FontDescription& font);
+std::u16string FormatFontDescription(const FontDescriptionFields& font);
 
 struct ParsedFontDescription {
-    int fieldsRead = 0;    // 0: nothing usable, fall back to the document's face and size
-    FontDescription font;  // fields not read are 0
+    int fieldsRead = 0;          // 0: nothing usable, fall back to the document's face and size
+    FontDescriptionFields font;  // fields not read are 0
 };
 
 // Reads like the format "01,%31[^,],h%i,w%i,i%hc,u%hc,s%hc,c%u": stops at the first mismatch;

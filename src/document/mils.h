@@ -15,3 +15,15 @@ inline int64_t MilsToPixels(int64_t dpi, int64_t mils) {
 }
 
 }  // namespace tsy
+
+namespace tsy {
+
+// A size figure (mils times a module count) kept within the 32-bit field that holds it.
+inline int32_t SaturatedFigure(int64_t a, int64_t b) {
+    const int64_t limit = 2147483647;
+    if (a != 0 && b != 0 && (a > limit / (b < 0 ? -b : b) || a < -limit / (b < 0 ? -b : b)))
+        return (a < 0) != (b < 0) ? -static_cast<int32_t>(limit) : static_cast<int32_t>(limit);
+    return static_cast<int32_t>(a * b);
+}
+
+}  // namespace tsy
