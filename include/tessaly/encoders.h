@@ -1,0 +1,47 @@
+/*
+ * libtessaly_encoders: symbol encoders with C linkage.
+ *
+ * Every encode entry returns a raster block, locked once, or NULL on failure. On success it
+ * stores the pixel height, the pixel width and the pixel pointer; on failure it leaves them
+ * alone. Raster rows run top first, each ceil(width / 16) * 2 bytes, most significant bit first,
+ * bit 0 dark and bit 1 light. Hand every non-NULL block to TsyRasterRelease once.
+ *
+ * Not reentrant: the PDF417 ECI designator is one process-wide value read by every later
+ * PDF417Encode. A multi-threaded caller must serialise SetPDF417_ECI and PDF417Encode.
+ */
+#ifndef TESSALY_ENCODERS_H
+#define TESSALY_ENCODERS_H
+
+#include <stdint.h>
+
+#include "tessaly/pdf417_args.h"
+
+#if defined(TESSALY_BUILDING_ENCODERS)
+#define TSY_API __attribute__((visibility("default")))
+#else
+#define TSY_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+struct TsyMemoryBlock;
+
+/* Unlocks and frees a raster block an encode entry returned; NULL is ignored. */
+TSY_API void TsyRasterRelease(struct TsyMemoryBlock* handle);
+
+/* PDF417 (ISO/IEC 15438). */
+TSY_API struct TsyMemoryBlock* PDF417Encode(const PDF417EncodeArgs* args, int32_t* heightOut,
+                                            int32_t* widthOut, void** pixelsOut);
+/* Sets the ECI designator of every following PDF417 symbol and returns it; -1 switches ECI off.
+ * PDF417Encode refuses (returns NULL) while a designator outside -1 and 0..899 is set. */
+TSY_API int32_t SetPDF417_ECI(int32_t designator);
+/* Writes the revision text, NUL-terminated, into a buffer of at least 10 bytes. */
+TSY_API void GetPDF417EncoderRevString(char* buffer);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
