@@ -18,12 +18,13 @@ inline int64_t MilsToPixels(int64_t dpi, int64_t mils) {
 
 namespace tsy {
 
-// A size figure (mils times a module count) kept within the 32-bit field that holds it.
-inline int32_t SaturatedFigure(int64_t a, int64_t b) {
-    const int64_t limit = 2147483647;
-    if (a != 0 && b != 0 && (a > limit / (b < 0 ? -b : b) || a < -limit / (b < 0 ? -b : b)))
-        return (a < 0) != (b < 0) ? -static_cast<int32_t>(limit) : static_cast<int32_t>(limit);
-    return static_cast<int32_t>(a * b);
+// A size figure (mils times a module count, both 32-bit) kept within the 32-bit field that
+// holds it.
+inline int32_t SaturatedFigure(int32_t a, int32_t b) {
+    const int64_t product = int64_t{a} * int64_t{b};
+    if (product > INT32_MAX) return INT32_MAX;
+    if (product < INT32_MIN) return INT32_MIN;
+    return static_cast<int32_t>(product);
 }
 
 }  // namespace tsy

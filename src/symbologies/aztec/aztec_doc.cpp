@@ -1,0 +1,81 @@
+#include "symbologies/aztec/aztec_doc.h"
+
+#include <cstring>
+
+#include "document/mils.h"
+#include "encoders/aztec/aztec_encoder.h"
+#include "message/codepage_table.h"
+#include "message/codepage_translator.h"
+#include "message/eci_table.h"
+
+namespace tsy {
+
+namespace {
+
+constexpr char kEsc = '\x1b';
+
+}  // namespace
+
+CAztecDoc::CAztecDoc() {
+    m_UseEci = 1;
+}
+
+MessageBytes CAztecDoc::EncoderBytes(bool* escapes) const {
+    *escapes = false;
+    if (m_SymbolType != kAztecTypeNormal || !m_UseEci || m_Eci < 0) return m_MessageBytes;
+    MessageBytes bytes = AztecEciPrefix(m_Eci);
+    if (bytes.empty()) return m_MessageBytes;  // no escape for that number
+    *escapes = true;
+    bytes.reserve(bytes.size() + 2 * m_MessageBytes.size());
+    for (char c : m_MessageBytes) {
+        bytes.push_back(c);
+        if (c == kEsc) bytes.push_back(kEsc);  // a literal ESC once escapes are read
+    }
+    return bytes;
+}
+
+bool CAztecDoc::BuildSymbol() {
+    if (m_Message.empty()) return FailBuild();
+    const int64_t modulePx = ModulePixels().x;  // Aztec modules are square
+    if (!PixelSizeFits(modulePx)) return FailBuild();
+    const int32_t ms = static_cast<int32_t>(modulePx);
+
+    AztecEncodeArgs args{};
+    args.symbols = m_SymbolCount;
+    args.menu = m_SymbolType == kAztecTypeMenu ? 1 : 0;
+    args.reverseVideo = m_ReverseVideo;
+    args.undercut = m_Undercut;
+    args.moduleSize = ms;
+    args.sizeChoice = m_SymbolType == kAztecTypeRune ? kAztecRune : m_ErrorCorrection;
+    std::memset(args.appendId, 0, sizeof args.appendId);
+    ToBoundedBytes(m_AppendId, CP_ISO8859_1, args.appendId, kAztecAppendIdMax);
+
+    if (m_SymbolType == kAztecTypeMenu) m_Codepage = CP_ISO8859_1;
+    PrepareMessage(CP_ISO8859_1);
+    bool escapes = false;
+    const MessageBytes bytes = EncoderBytes(&escapes);
+    args.escapeProcessing = escapes ? 1 : 0;
+    args.message = reinterpret_cast<const uint8_t*>(bytes.data());
+    args.length = static_cast<int32_t>(bytes.size());
+
+    int32_t height = 0, width = 0;
+    void* bits = nullptr;
+    BlockHandle block = AztecEncode(args, &height, &width, &bits);
+    OwnedRaster raster(block, height, width, bits);
+
+    // Stored even when the encoder failed (its outputs are then 10 and 10).
+    m_ModuleColumns = width / ms;
+    m_ModuleRows = height / ms;
+    m_ElementHeight = m_ElementWidth;
+    m_SymbolHeight = SaturatedFigure(m_ElementWidth, m_ModuleRows);
+    if (!raster) return FailBuild();
+    return ComposeFromRaster(raster);
+}
+
+bool CAztecDoc::ApplyCommandLine(const CommandLineOptions& options,
+                                 const CommandLineWriter& write) {
+    m_SymbolType = options.menuSymbol ? kAztecTypeMenu : kAztecTypeNormal;
+    return CEncoderDoc::ApplyCommandLine(options, write);
+}
+
+}  // namespace tsy

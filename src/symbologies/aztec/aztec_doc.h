@@ -1,0 +1,38 @@
+// The Aztec document: symbol type (normal, reader-configuration menu, rune), reverse video,
+// error correction and structured append.
+#pragma once
+
+#include <string>
+
+#include "document/encoder_doc.h"
+
+namespace tsy {
+
+enum AztecSymbolType : int32_t { kAztecTypeNormal = 0, kAztecTypeMenu = 1, kAztecTypeRune = 2 };
+
+inline constexpr std::size_t kAztecAppendIdMax = 24;
+
+class CAztecDoc : public CEncoderDoc {
+public:
+    CAztecDoc();
+
+    DocumentKind Kind() const override { return DocumentKind::Aztec; }
+    bool BuildSymbol() override;
+    int32_t MaxMessageLength() const override { return 4000; }
+    ModuleSizeLimit MaxModuleSize() const override { return {250, 250}; }
+    bool ApplyCommandLine(const CommandLineOptions& options,
+                          const CommandLineWriter& write) override;
+
+    // The bytes handed to the encoder and whether its escape processing is on: for a normal
+    // symbol with the ECI switch on and an ECI, the ECI escape followed by MessageBytes with
+    // every ESC doubled; otherwise MessageBytes as they are.
+    MessageBytes EncoderBytes(bool* escapes) const;
+
+    int32_t m_ReverseVideo = 0;
+    int32_t m_ErrorCorrection = 0;  // 0 default, 1..99 minimum percent of check codewords
+    int32_t m_SymbolCount = 1;      // 1..9
+    int32_t m_SymbolType = kAztecTypeNormal;
+    std::u16string m_AppendId;  // at most 24 characters
+};
+
+}  // namespace tsy

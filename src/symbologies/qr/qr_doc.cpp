@@ -1,0 +1,39 @@
+#include "symbologies/qr/qr_doc.h"
+
+#include "document/mils.h"
+#include "encoders/qr/qr_encoder.h"
+#include "message/codepage_table.h"
+
+namespace tsy {
+
+bool CQRDoc::BuildSymbol() {
+    if (m_Message.empty()) return FailBuild();
+    PrepareMessage(CP_ISO8859_1);
+    const int64_t modulePx = ModulePixels().x;
+    if (!PixelSizeFits(modulePx)) return FailBuild();
+    const int32_t ms = static_cast<int32_t>(modulePx);
+
+    QREncodeArgs args{};
+    args.message = reinterpret_cast<const unsigned char*>(m_MessageBytes.data());
+    args.length = static_cast<int32_t>(m_MessageBytes.size());
+    args.model = m_Model;
+    args.reverseVideo = m_ReverseVideo;
+    args.errorCorrectionLevel = m_ErrorCorrectionLevel;
+    args.moduleSize = ms;
+    args.undercut = m_Undercut;
+
+    int32_t height = 0, width = 0;
+    void* bits = nullptr;
+    BlockHandle block = QREncode(&args, &height, &width, &bits);
+    OwnedRaster raster(block, height, width, bits);
+
+    m_ModuleColumns = width / ms;
+    m_ElementHeight = m_ElementWidth;
+    m_ModuleRows = width / ms;  // square symbol
+    m_SymbolHeight = SaturatedFigure(m_ElementWidth, height / ms);
+    if (!raster) return FailBuild();
+    // QR never draws the message above the symbol, whatever AddMessage says.
+    return ComposeFromRaster(raster, false);
+}
+
+}  // namespace tsy
