@@ -1,0 +1,93 @@
+#include "encoders/aztec/aztec_charset.h"
+
+#include <array>
+#include <cstring>
+
+namespace tsy {
+
+// ISO/IEC 24778, table 3 (latch and shift costs follow from its code widths).
+const int kAztecLatchCost[5][kAztecModeCount] = {
+    {0, 5, 5, 10, 5, 10},    // Upper
+    {10, 0, 5, 10, 5, 10},   // Lower
+    {5, 5, 0, 5, 10, 10},    // Mixed
+    {5, 10, 10, 0, 10, 15},  // Punct
+    {4, 9, 9, 14, 0, 14},    // Digit
+};
+
+const char* const kAztecLatchLetters[kAztecModeCount][kAztecModeCount] = {
+    {"", "L", "M", "MP", "D", "B"},      // Upper
+    {"MU", "", "M", "MP", "D", "B"},     // Lower
+    {"U", "L", "", "P", "UD", "B"},      // Mixed
+    {"U", "UL", "UM", "", "UD", "UB"},   // Punct
+    {"U", "UL", "UM", "UMP", "", "UB"},  // Digit
+    {"U", "L", "M", "", "", ""},         // Binary: the mode of return
+};
+
+namespace {
+
+using CodeTable = std::array<std::array<AztecCodes, kAztecFlg + 1>, 5>;
+
+void Put(CodeTable& t, int mode, int value, int code) {
+    t[mode][value].count = 1;
+    t[mode][value].code[0] = code;
+}
+
+void PutPair(CodeTable& t, int mode, int value, int first, int second) {
+    t[mode][value].count = 2;
+    t[mode][value].code[0] = first;
+    t[mode][value].code[1] = second;
+}
+
+// ISO/IEC 24778, table 2: the character values of the five character modes.
+CodeTable MakeCodeTable() {
+    CodeTable t{};
+    for (int mode : {kUpper, kLower, kMixed, kDigit}) Put(t, mode, ' ', 1);
+    for (int i = 0; i < 26; ++i) {
+        Put(t, kUpper, 'A' + i, 2 + i);
+        Put(t, kLower, 'a' + i, 2 + i);
+    }
+    for (int i = 1; i <= 13; ++i) Put(t, kMixed, i, 1 + i);
+    for (int i = 27; i <= 31; ++i) Put(t, kMixed, i, i - 12);
+    const char* mixed = "@\\^_`|~";
+    for (int i = 0; mixed[i]; ++i) Put(t, kMixed, static_cast<unsigned char>(mixed[i]), 20 + i);
+    Put(t, kMixed, 127, 27);
+    PutPair(t, kMixed, kAztecCrLf, 14, 11);
+
+    Put(t, kPunct, kAztecFlg, 0);
+    Put(t, kPunct, '\r', 1);
+    for (int i = 0; i < 4; ++i) Put(t, kPunct, kAztecCrLf + i, 2 + i);
+    const char* punct = "!\"#$%&'()*+,-./:;<=>?[]{}";
+    for (int i = 0; punct[i]; ++i) Put(t, kPunct, static_cast<unsigned char>(punct[i]), 6 + i);
+
+    for (int i = 0; i < 10; ++i) Put(t, kDigit, '0' + i, 2 + i);
+    Put(t, kDigit, ',', 12);
+    Put(t, kDigit, '.', 13);
+    PutPair(t, kDigit, kAztecPeriodSpace, 13, 1);
+    PutPair(t, kDigit, kAztecCommaSpace, 12, 1);
+    return t;
+}
+
+AztecCodes BinaryCodes(int value) {
+    static const char* const pairs[4] = {"\r\n", ". ", ", ", ": "};
+    AztecCodes c;
+    if (value < 256) {
+        c.count = 1;
+        c.code[0] = value;
+    } else if (value < kAztecFlg) {
+        c.count = 2;
+        c.code[0] = pairs[value - kAztecCrLf][0];
+        c.code[1] = pairs[value - kAztecCrLf][1];
+    }
+    return c;
+}
+
+}  // namespace
+
+AztecCodes AztecCharCodes(int value, int mode) {
+    static const CodeTable table = MakeCodeTable();
+    if (value < 0 || value > kAztecFlg || mode < kUpper || mode > kBinary) return {};
+    if (mode == kBinary) return BinaryCodes(value);
+    return table[static_cast<std::size_t>(mode)][static_cast<std::size_t>(value)];
+}
+
+}  // namespace tsy
