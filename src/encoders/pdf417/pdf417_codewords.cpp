@@ -67,6 +67,7 @@ public:
         }
         mode_ = kAlpha;  // any text sub-mode; target_ says which
         target_ = to;
+        SyncSubMode();
     }
 
     void Shift(char letter) {
@@ -142,8 +143,8 @@ private:
     std::vector<int>& out_;
     std::size_t pos_ = 0;
     int mode_ = kAlpha;    // the pattern's mode; any text sub-mode counts as kAlpha
-    int target_ = kAlpha;  // text sub-mode the pattern asks for
-    int actual_ = kAlpha;  // text sub-mode the reader is in
+    int target_ = kAlpha;  // text sub-mode the pattern is in
+    int actual_ = kAlpha;  // text sub-mode the reader is in; differs only after a Punct pad
     int half_ = -1;        // first value of an incomplete text codeword
 };
 
