@@ -1,0 +1,37 @@
+// What the file writers need from a document, and the one entry that writes a file by its name.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/bitmap.h"
+
+namespace tsy {
+
+struct ExportSource {
+    // The document's picture (symbol and captions) at its own depth; null when nothing is built.
+    const RgbImage* picture = nullptr;
+    // MessageBytes: counted, any byte value including 0x00.
+    std::string messageBytes;
+    std::u16string caption;
+    // Codepage as the document stores it (0 = the symbology's default, written as such).
+    int codepage = 0;
+    // Name of codepage in the code-page table (first row with that number); empty for none,
+    // which the C++ header writes as "not_supported".
+    std::u16string codepageName;
+    bool useEci = false;
+    int eci = 0;
+    // HorizontalScale of the document; the metafile draws the picture at 1 / this width.
+    int horizontalScale = 1;
+    // Screen resolution in pixels per inch: the metafile's units per inch.
+    int dpiX = 96;
+};
+
+// Chooses the writer by name: ".WMF" anywhere in the upper-cased path writes a placeable
+// metafile, else ".CPP" anywhere writes a C++ header and source pair, else the image format of
+// the lower-cased extension of the last path component. False (with *message) when nothing was
+// written; an existing file is then left as it was.
+bool ExportToFile(const ExportSource& source, const std::filesystem::path& path,
+                  std::string* message);
+
+}  // namespace tsy

@@ -1,0 +1,64 @@
+
+#include "export/export_cpp.h"
+#include "export/export_source.h"
+#include "export/image_formats.h"
+#include "imaging/metafile.h"
+
+namespace tsy {
+namespace {
+
+std::string Upper(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+void Say(std::string* message, std::string text) {
+    if (message) *message = std::move(text);
+}
+
+bool ExportMetafile(const ExportSource& source, const std::filesystem::path& path,
+                    std::string* message) {
+    CMetafile metafile;
+    const double scaleX = 1.0 / (source.horizontalScale > 0 ? source.horizontalScale : 1);
+    if (!metafile.Create(*source.picture, scaleX, 1.0, source.dpiX)) {
+        Say(message, path.string() + ": the picture cannot be drawn as a metafile");
+        return false;
+    }
+    return metafile.Write(path, message);
+}
+
+bool ExportImage(const ExportSource& source, const std::filesystem::path& path,
+                 std::string* message) {
+    const std::string ext = LowerExtension(path);
+    const ImageFormat* format = FindImageFormat(ext);
+    if (!format) {
+        Say(message, "Unknown export format: " + ext);
+        return false;
+    }
+    return WriteImageFile(*format, *source.picture, path, message);
+}
+
+}  // namespace
+
+bool ExportToFile(const ExportSource& source, const std::filesystem::path& path,
+                  std::string* message) {
+    if (path.empty()) {
+        Say(message, "No file name.");
+        return false;
+    }
+    if (!source.picture || source.picture->empty()) {
+        Say(message, "Nothing to Export");
+        return false;
+    }
+    const std::string upper = Upper(path.string());
+    if (upper.find(".WMF") != std::string::npos) return ExportMetafile(source, path, message);
+    if (upper.find(".CPP") != std::string::npos) {
+        CExportCpp writer;
+        return writer.ExportCpp(path, source, message);
+    }
+    return ExportImage(source, path, message);
+}
+
+}  // namespace tsy

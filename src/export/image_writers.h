@@ -1,0 +1,23 @@
+// The encoders behind the format registry, and the picture check they share.
+#pragma once
+
+#include <string>
+
+#include "export/byte_sink.h"
+#include "platform/bitmap.h"
+
+namespace tsy {
+
+// True when the picture has a size within the picture limits and all its pixels; otherwise
+// false with a reason in *error.
+bool CheckPicture(const RgbImage& picture, std::string* error);
+
+bool WriteBmp(const RgbImage& picture, ByteSink& out, std::string* error);
+bool WritePng(const RgbImage& picture, ByteSink& out, std::string* error);
+bool WriteJpeg(const RgbImage& picture, ByteSink& out, std::string* error);
+bool WriteTiff(const RgbImage& picture, ByteSink& out, std::string* error);
+bool WriteGif(const RgbImage& picture, ByteSink& out, std::string* error);
+bool WriteTga(const RgbImage& picture, ByteSink& out, std::string* error);
+bool WritePcx(const RgbImage& picture, ByteSink& out, std::string* error);
+
+}  // namespace tsy

@@ -1,0 +1,111 @@
+// TIFF through libtiff: 8-bit RGB strips, LZW. libtiff seeks back to patch offsets, so the file
+// is built in memory and handed to the sink whole.
+#include <tiffio.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "export/image_writers.h"
+
+namespace tsy {
+namespace {
+
+struct MemoryFile {
+    std::string bytes;
+    std::size_t pos = 0;
+};
+
+tmsize_t ReadProc(thandle_t, void*, tmsize_t) {
+    return 0;
+}
+
+tmsize_t WriteProc(thandle_t h, void* data, tmsize_t size) {
+    auto* f = static_cast<MemoryFile*>(h);
+    if (size < 0) return -1;
+    const std::size_t n = static_cast<std::size_t>(size);
+    if (f->pos + n > f->bytes.size()) f->bytes.resize(f->pos + n);
+    std::memcpy(f->bytes.data() + f->pos, data, n);
+    f->pos += n;
+    return size;
+}
+
+toff_t SeekProc(thandle_t h, toff_t offset, int whence) {
+    auto* f = static_cast<MemoryFile*>(h);
+    uint64_t base = 0;
+    if (whence == SEEK_CUR) base = f->pos;
+    if (whence == SEEK_END) base = f->bytes.size();
+    f->pos = static_cast<std::size_t>(base + offset);
+    return f->pos;
+}
+
+int CloseProc(thandle_t) {
+    return 0;
+}
+toff_t SizeProc(thandle_t h) {
+    return static_cast<MemoryFile*>(h)->bytes.size();
+}
+int MapProc(thandle_t, void**, toff_t*) {
+    return 0;
+}
+void UnmapProc(thandle_t, void*, toff_t) {}
+
+struct ErrorText {
+    char text[256] = {};
+};
+
+int ErrorHandler(TIFF*, void* user, const char*, const char* fmt, va_list ap) {
+    std::vsnprintf(static_cast<ErrorText*>(user)->text, sizeof(ErrorText::text), fmt, ap);
+    return 1;
+}
+
+int QuietHandler(TIFF*, void*, const char*, const char*, va_list) {
+    return 1;
+}
+
+bool Encode(const RgbImage& picture, MemoryFile& file, ErrorText& err) {
+    TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
+    TIFFOpenOptionsSetErrorHandlerExtR(options, ErrorHandler, &err);
+    TIFFOpenOptionsSetWarningHandlerExtR(options, QuietHandler, nullptr);
+    TIFF* tif = TIFFClientOpenExt("picture", "w", &file, ReadProc, WriteProc, SeekProc, CloseProc,
+                                  SizeProc, MapProc, UnmapProc, options);
+    TIFFOpenOptionsFree(options);
+    if (!tif) return false;
+    const auto width = static_cast<uint32_t>(picture.width);
+    TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, width);
+    TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(picture.height));
+    TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3);
+    TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
+    TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+    TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(tif, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
+    TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
+    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tif, 0));
+    TIFFSetField(tif, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+    TIFFSetField(tif, TIFFTAG_XRESOLUTION, 96.0);
+    TIFFSetField(tif, TIFFTAG_YRESOLUTION, 96.0);
+    bool ok = true;
+    for (int y = 0; ok && y < picture.height; ++y) {
+        // libtiff does not write through the pointer, but its prototype is not const.
+        auto* row = const_cast<uint8_t*>(picture.row(y));
+        ok = TIFFWriteScanline(tif, row, static_cast<uint32_t>(y), 0) == 1;
+    }
+    if (ok) ok = TIFFFlush(tif) == 1;
+    TIFFClose(tif);
+    return ok;
+}
+
+}  // namespace
+
+bool WriteTiff(const RgbImage& picture, ByteSink& out, std::string* error) {
+    if (!CheckPicture(picture, error)) return false;
+    MemoryFile file;
+    ErrorText err;
+    if (!Encode(picture, file, err)) {
+        if (error) *error = std::string("TIFF encoder: ") + err.text;
+        return false;
+    }
+    return out.Write(file.bytes.data(), file.bytes.size());
+}
+
+}  // namespace tsy
