@@ -16,7 +16,9 @@ struct PatternCase {
     int bits;
 };
 
-void PrintTo(const PatternCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PatternCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AztecPatternTest : public testing::TestWithParam<PatternCase> {};
 
@@ -30,33 +32,37 @@ TEST_P(AztecPatternTest, FindsCheapestPatternAndBitCount) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, AztecPatternTest,
-    testing::Values(
-        PatternCase{"ABC", "ABC", false, "3", 15}, PatternCase{"abc", "abc", false, "L3", 20},
-        PatternCase{"Digits", "123", false, "D3", 17}, PatternCase{"a", "a", false, "L1", 10},
-        PatternCase{"Ab", "Ab", false, "1L1", 15},
-        PatternCase{"aBUpperShift", "aB", false, "L1u", 20},
-        PatternCase{"HelloWorld", "Hello World", false, "1L5u4", 65},
-        PatternCase{"AB12ab", "AB12ab", false, "2D2UL2", 42},
-        PatternCase{"Mixed12", "ABCDEFabc123", false, "6L3D3", 67},
-        PatternCase{"PeriodSpacePair", "A. B", false, "1p1", 20},
-        PatternCase{"PairInDigit", "12. 34", false, "D6", 29},
-        PatternCase{"CrLfPair", "A\r\nB", false, "1p1", 20},
-        PatternCase{"TrailingCrLfIsPair", "A\r\n", false, "1p", 15},
-        PatternCase{"TrailingCrStaysCr", "A\r", false, "1p", 15},
-        PatternCase{"Fnc1", kEsc + "0AB", true, "p2", 23},
-        PatternCase{"Eci26", kEsc + "226AB", true, "p2", 31},
-        PatternCase{"DoubledEscIsLiteral", kEsc + kEsc, true, "M1", 10},
-        PatternCase{"EscWithoutProcessing", kEsc + kEsc, false, "M2", 15},
-        PatternCase{"TrailingEscIsLiteral", "A" + kEsc, true, "1M1", 15},
-        PatternCase{"Binary31", std::string(31, '\x80'), false, "B31", 258},
-        PatternCase{"Binary32LongLength", std::string(32, '\x80'), false, "B32", 277},
-        PatternCase{"Binary33", std::string(33, '\x80'), false, "B33", 285},
-        PatternCase{"BinaryReturnsToUpper", "AB\x80" "CD", false, "2B1U2", 38}),
+    testing::Values(PatternCase{"ABC", "ABC", false, "3", 15},
+                    PatternCase{"abc", "abc", false, "L3", 20},
+                    PatternCase{"Digits", "123", false, "D3", 17},
+                    PatternCase{"a", "a", false, "L1", 10},
+                    PatternCase{"Ab", "Ab", false, "1L1", 15},
+                    PatternCase{"aBUpperShift", "aB", false, "L1u", 20},
+                    PatternCase{"HelloWorld", "Hello World", false, "1L5u4", 65},
+                    PatternCase{"AB12ab", "AB12ab", false, "2D2UL2", 42},
+                    PatternCase{"Mixed12", "ABCDEFabc123", false, "6L3D3", 67},
+                    PatternCase{"PeriodSpacePair", "A. B", false, "1p1", 20},
+                    PatternCase{"PairInDigit", "12. 34", false, "D6", 29},
+                    PatternCase{"CrLfPair", "A\r\nB", false, "1p1", 20},
+                    PatternCase{"TrailingCrLfIsPair", "A\r\n", false, "1p", 15},
+                    PatternCase{"TrailingCrStaysCr", "A\r", false, "1p", 15},
+                    PatternCase{"Fnc1", kEsc + "0AB", true, "p2", 23},
+                    PatternCase{"Eci26", kEsc + "226AB", true, "p2", 31},
+                    PatternCase{"DoubledEscIsLiteral", kEsc + kEsc, true, "M1", 10},
+                    PatternCase{"EscWithoutProcessing", kEsc + kEsc, false, "M2", 15},
+                    PatternCase{"TrailingEscIsLiteral", "A" + kEsc, true, "1M1", 15},
+                    PatternCase{"Binary31", std::string(31, '\x80'), false, "B31", 258},
+                    PatternCase{"Binary32LongLength", std::string(32, '\x80'), false, "B32", 277},
+                    PatternCase{"Binary33", std::string(33, '\x80'), false, "B33", 285},
+                    PatternCase{"BinaryReturnsToUpper",
+                                "AB\x80"
+                                "CD",
+                                false, "2B1U2", 38}),
     [](const testing::TestParamInfo<PatternCase>& i) { return std::string(i.param.name); });
 
 TEST(AztecPattern, BadEscapesFailTheSearch) {
-    for (const std::string& m : {kEsc + "22X", kEsc + "7", kEsc + "A", kEsc + "3" + "12",
-                                 "AB" + kEsc + "6123"})
+    for (const std::string& m :
+         {kEsc + "22X", kEsc + "7", kEsc + "A", kEsc + "3" + "12", "AB" + kEsc + "6123"})
         EXPECT_FALSE(SearchOf(m, true).ok) << m;
 }
 
@@ -98,7 +104,9 @@ struct StuffCase {
     std::vector<int> codewords;
 };
 
-void PrintTo(const StuffCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StuffCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AztecStuffingTest : public testing::TestWithParam<StuffCase> {};
 
