@@ -1,5 +1,6 @@
 #include "cli/help_texts.h"
 
+#include "cli/utf8.h"
 #include "message/codepage_table.h"
 
 namespace tsy {
@@ -62,10 +63,13 @@ const std::vector<std::string> k2D = {
 };
 
 std::vector<std::string> WithCodepages(std::vector<std::string> lines, unsigned mask) {
-    for (std::string name : ListCodepageNamesUtf8(mask)) {
-        for (auto& c : name)
-            if (c == ' ') c = '_';
-        lines.push_back(name);
+    const std::string names = Utf16ToUtf8(ListCodepages(mask));
+    std::size_t start = 0;
+    while (start < names.size()) {
+        auto end = names.find("\r\n", start);
+        if (end == std::string::npos) end = names.size();
+        lines.push_back(names.substr(start, end - start));
+        start = end + 2;
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -137,6 +138,35 @@ TEST(Utf8, RoundTripAndInvalidBytes) {
     EXPECT_EQ(Utf8ToUtf16("\xFF\xC3"), u"\u00FF\u00C3");
     EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\u00ED\u00A0\u0080") << "encoded surrogate";
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
+}
+
+}  // namespace
+}  // namespace tsy
+
+#include "cli/help_texts.h"
+
+namespace tsy {
+namespace {
+
+TEST(HelpTexts, TopicsKeepTheirWording) {
+    const auto overview = HelpTextLines(HelpTopic::Overview);
+    ASSERT_EQ(overview.size(), 15u);
+    EXPECT_EQ(overview[1], "/symbol=[C128|C128M|C39|PDF|ACTEC|AZTECM|QR]");
+    EXPECT_EQ(overview[9], "/ofile=name. If ommitted, create name from message");
+    EXPECT_EQ(HelpTextLines(HelpTopic::Eci)[2],
+              "The ECI is automatically derived fornt he codepage selection.");
+    for (auto topic : {HelpTopic::Codepages1D, HelpTopic::Codepages2D}) {
+        const auto lines = HelpTextLines(topic);
+        const auto header = std::find(lines.begin(), lines.end(), "Codepages:");
+        ASSERT_NE(header, lines.end());
+        EXPECT_GT(lines.end() - header, 3) << "names follow the header";
+        for (auto it = header + 1; it != lines.end(); ++it) {
+            EXPECT_FALSE(it->empty());
+            EXPECT_EQ(it->find(' '), std::string::npos) << *it;
+        }
+    }
+    const std::string all = FullHelpText();
+    for (auto topic : kHelpTopics) EXPECT_NE(all.find(HelpTopicTitle(topic)), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,15 @@
+// Writing a built document to a file: a picture, metafile or C++ pair chosen by the name.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tsy {
+
+class CEncoderDoc;
+
+// False (with *message) when nothing was written.
+bool ExportDocumentToFile(const CEncoderDoc& doc, const std::filesystem::path& path,
+                          std::string* message);
+
+}  // namespace tsy

@@ -1,0 +1,169 @@
+#include "cli/producer.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "cli/document_writer.h"
+#include "cli/help_texts.h"
+#include "cli/message_file.h"
+#include "cli/output_name.h"
+#include "cli/utf8.h"
+#include "document/encoder_doc.h"
+#include "imaging/raster_limits.h"
+#include "message/codepage_table.h"
+#include "platform/message_sink.h"
+#include "platform/screen.h"
+#include "symbologies/document_types.h"
+
+namespace tsy {
+namespace {
+
+struct Selection {
+    DocumentKind kind;
+    uint32_t classMask;
+    bool menu;
+};
+
+// Substring tests in this order; the first hit wins ("AZTECANIMATED" before "AZTEC").
+bool SelectSymbology(const std::string& upper, Selection* out) {
+    auto has = [&](const char* s) { return upper.find(s) != std::string::npos; };
+    if (has("C128")) *out = {DocumentKind::Code128, 9, has("C128M")};
+    else if (has("C39")) *out = {DocumentKind::Code39, 9, false};
+    else if (has("PDF")) *out = {DocumentKind::PDF417, 14, false};
+    else if (has("AZTECANIMATED")) *out = {DocumentKind::AztecAnimated, 14, false};
+    else if (has("AZTEC")) *out = {DocumentKind::Aztec, 14, has("AZTECM")};
+    else if (has("QR")) *out = {DocumentKind::QR, 14, false};
+    else return false;
+    return true;
+}
+
+std::string Upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    });
+    return s;
+}
+
+// Text options that make no sense bare: "/ofile" as the last argument would otherwise write
+// a file named TRUE.wmf.
+const char* const kTextOptions[] = {"ofile", "ifile",  "symbol",  "caption", "message",
+                                    "codepage", "appendid", "defext"};
+
+// A size the screen cannot hold refuses the run before anything is built.
+std::string CheckSizes(const CommandLineOptions& o) {
+    const int64_t dpi = std::max(ScreenDpiX(), ScreenDpiY());
+    auto pixels = [&](int64_t mils) { return (dpi * mils + 500) / 1000; };
+    if (o.elementWidth > 0 && pixels(o.elementWidth) > kMaxRasterSide)
+        return "Element width too large: " + std::to_string(o.elementWidth) + " mil.";
+    if (o.symbolHeight > 0 && pixels(o.symbolHeight) > kMaxRasterSide)
+        return "Symbol height too large: " + std::to_string(o.symbolHeight) + " mil.";
+    if (o.fontSize > 0 && int64_t{o.fontSize} * dpi / 720 > kMaxRasterSide)
+        return "Font size too large: " + std::to_string(o.fontSize) + ".";
+    return {};
+}
+
+struct Run {
+    const CCommandLineInfoEx& info;
+    MessageSink& sink;
+    CommandLineOptions options;
+    std::string keyword;
+    std::u16string defext = u"wmf";
+    std::string fileBytes;
+    bool fromFile = false;
+
+    ProducerOutcome Fail(int status, const std::string& text) {
+        ShowMessage(&sink, Utf8ToUtf16(text), MessageKind::Warning);
+        return {true, status};
+    }
+    void ReadOptions();
+    ProducerOutcome Build(const Selection& selection);
+};
+
+void Run::ReadOptions() {
+    auto text = [&](const char* name) { return Utf8ToUtf16(info.Text(name)); };
+    options.outputName = text("ofile");
+    if (!options.outputName.empty()) options.outputName = EnsureExtension(options.outputName, u"wmf");
+    options.inputFile = text("ifile");
+    keyword = info.Text("symbol");
+    options.caption = text("caption");
+    options.message = text("message");
+    options.elementWidth = info.Integer("xelement", 0);
+    options.symbolHeight = info.Integer("ysize", 0);
+    options.fontSize = info.Integer("fontsize", 0);
+    options.codepage = info.Integer("codepage", 0);
+    options.addMessage = info.Boolean("addmessage", false);
+    options.useEci = info.Boolean("eci", false);
+    options.symbols = info.Integer("symbols", 1);
+    options.frameTime = info.Integer("frametime", 100);
+    options.loops = info.Integer("loops", 0);
+    options.appendId = text("appendid");
+    if (info.Has("defext")) defext = text("defext");
+    options.trailingFnc3 = info.Boolean("fnc3trail", false);
+    options.leadingFnc3 = info.Boolean("fnc3lead", false);
+    // The caption is settled before a file may replace the message.
+    if (options.caption.empty() && info.Integer("addcaption", 1) != 0)
+        options.caption = options.message;
+    if (options.outputName.empty()) options.outputName = DeriveOutputName(options.caption, defext);
+}
+
+ProducerOutcome Run::Build(const Selection& selection) {
+    std::unique_ptr<CEncoderDoc> doc = CreateDocument(selection.kind);
+    if (!doc) return Fail(kExitUsage, "Symbology unknown:\r\n" + Upper(keyword));
+    if (fromFile) {
+        // Every byte reaches the symbol: control characters become markup of the document's
+        // style, as NUL always did.
+        std::u16string raw;
+        for (unsigned char c : fileBytes) raw += static_cast<char16_t>(c);
+        options.message = FormatMarkup(raw, doc->m_ViewStyle, false, false);
+    }
+    options.menuSymbol = selection.menu;
+    std::string writeError;
+    bool wrote = false;
+    const bool ok = doc->ApplyCommandLine(
+        options, [&](CEncoderDoc& built, const std::u16string& name) {
+            wrote = ExportDocumentToFile(built, std::filesystem::path(Utf16ToUtf8(name)),
+                                         &writeError);
+            return wrote;
+        });
+    if (ok && wrote) return {true, kExitWritten};
+    if (!writeError.empty()) return Fail(kExitFailed, writeError);
+    return Fail(kExitFailed, "The symbol could not be built.");
+}
+
+}  // namespace
+
+ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSink& sink,
+                                       std::ostream& out) {
+    if (info.Boolean("help", false)) {
+        out << FullHelpText();
+        return {true, kExitWritten};
+    }
+    Run run{info, sink, {}, {}, u"wmf", {}, false};
+    for (const char* name : kTextOptions)
+        if (info.IsBare(name)) return run.Fail(kExitUsage, std::string("Missing value for /") + name + ".");
+    run.ReadOptions();
+    if (run.options.message.empty()) {
+        if (run.options.inputFile.empty()) {
+            if (run.keyword.empty()) return {false, kExitUsage};
+            return run.Fail(kExitUsage, "No Message or file provided.");
+        }
+        const MessageFileResult file =
+            ReadMessageFile(std::filesystem::path(Utf16ToUtf8(run.options.inputFile)));
+        if (!file.ok) return run.Fail(kExitUsage, file.error);
+        run.fileBytes = file.bytes;
+        run.fromFile = true;
+    }
+    Selection selection{};
+    if (!SelectSymbology(Upper(run.keyword), &selection))
+        return run.Fail(kExitUsage, "Symbology unknown:\r\n" + Upper(run.keyword));
+    if (info.Has("codepage")) {
+        const auto found = FindCodepageByName(Utf8ToUtf16(info.Text("codepage")), selection.classMask);
+        if (!found.found) return run.Fail(kExitUsage, "Codepage unknown\r\n " + info.Text("codepage"));
+        run.options.codepage = static_cast<int32_t>(found.codePage);
+    }
+    if (const std::string tooLarge = CheckSizes(run.options); !tooLarge.empty())
+        return run.Fail(kExitUsage, tooLarge);
+    return run.Build(selection);
+}
+
+}  // namespace tsy

@@ -1,0 +1,27 @@
+// The command-line symbol producer: options in, one symbol file out, no window.
+#pragma once
+
+#include <iosfwd>
+
+#include "cli/command_line_info.h"
+
+namespace tsy {
+
+class MessageSink;
+
+// Exit statuses: the file was written; the symbol could not be built or written; the command
+// line itself was wrong (unknown symbology or code page, missing message, bad input file).
+inline constexpr int kExitWritten = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+struct ProducerOutcome {
+    bool attempted = false;  // false: no symbol options, the caller starts the window
+    int exitStatus = kExitUsage;
+};
+
+// Runs the producer; messages go to sink, the help text to out.
+ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSink& sink,
+                                       std::ostream& out);
+
+}  // namespace tsy
