@@ -4,6 +4,7 @@
 #include <string>
 
 #include "encoders/pdf417/pdf417.h"
+#include "encoders/pdf417/pdf417_compaction.h"
 #include "imaging/symbol_raster.h"
 
 namespace {
@@ -38,8 +39,22 @@ void EncodeMixed(benchmark::State& state) {
     }
 }
 
+// The search alone, to show it grows linearly with the message.
+void CompactionSearch(benchmark::State& state) {
+    const std::string message = MixedMessage(static_cast<std::size_t>(state.range(0)));
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(message.data()),
+                                         message.size());
+    for (auto _ : state) benchmark::DoNotOptimize(tsy::pdf417::FindCompactionPattern(bytes));
+    state.SetComplexityN(state.range(0));
+}
+
 }  // namespace
 
+BENCHMARK(CompactionSearch)
+    ->RangeMultiplier(2)
+    ->Range(125, 1000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(EncodeMixed)
     ->Name("PDF417Encode/mixed")
     ->Arg(100)
