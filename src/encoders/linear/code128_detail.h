@@ -11,16 +11,16 @@ inline constexpr int kCode128MaxValues = 297;
 inline constexpr int kCode128QuietZone = 10;
 
 enum Code128Value : uint8_t {
-    kFnc3 = 96,
-    kFnc2 = 97,
-    kCodeC = 99,
-    kCodeB = 100,  // FNC4 in set B
-    kCodeA = 101,  // FNC4 in set A
-    kFnc1 = 102,
-    kStartA = 103,
-    kStartB = 104,
-    kStartC = 105,
-    kStartMenu128 = 106,
+    kC128Fnc3 = 96,
+    kC128Fnc2 = 97,
+    kC128CodeC = 99,
+    kC128CodeB = 100,  // FNC4 in set B
+    kC128CodeA = 101,  // FNC4 in set A
+    kC128Fnc1 = 102,
+    kC128StartA = 103,
+    kC128StartB = 104,
+    kC128StartC = 105,
+    kC128StartMenu128 = 106,
 };
 
 // Bar and space widths of values 0-106, bar first.

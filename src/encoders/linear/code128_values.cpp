@@ -38,13 +38,13 @@ int CountCodeCUnits(const uint8_t* m, int length, int pos) {
 uint8_t FunctionValue(uint8_t b, CodeSet set) {
     switch (b) {
         case 0x80:
-            return kFnc1;
+            return kC128Fnc1;
         case 0x81:
-            return kFnc2;
+            return kC128Fnc2;
         case 0x82:
-            return kFnc3;
+            return kC128Fnc3;
         default:
-            return set == CodeSet::A ? kCodeA : kCodeB;  // FNC4
+            return set == CodeSet::A ? kC128CodeA : kC128CodeB;  // FNC4
     }
 }
 
@@ -53,7 +53,7 @@ int EncodeAt(const uint8_t* m, int pos, CodeSet set, std::vector<uint8_t>& out) 
     const uint8_t b = m[pos];
     if (set == CodeSet::C) {
         if (b == kFnc1Byte) {
-            out.push_back(kFnc1);
+            out.push_back(kC128Fnc1);
             return 1;
         }
         out.push_back(static_cast<uint8_t>((b - '0') * 10 + (m[pos + 1] - '0')));
@@ -74,18 +74,18 @@ void SwitchBefore(const uint8_t* m, int length, int pos, CodeSet& set, std::vect
     if (set == CodeSet::C) {
         if (units >= 1) return;
         set = NeedsSetA(next) ? CodeSet::A : CodeSet::B;
-        out.push_back(set == CodeSet::A ? kCodeA : kCodeB);
+        out.push_back(set == CodeSet::A ? kC128CodeA : kC128CodeB);
         return;
     }
     if (units >= 3) {
         set = CodeSet::C;
-        out.push_back(kCodeC);
+        out.push_back(kC128CodeC);
     } else if (NeedsSetA(next) && set != CodeSet::A) {
         set = CodeSet::A;
-        out.push_back(kCodeA);
+        out.push_back(kC128CodeA);
     } else if (NeedsSetB(next) && set != CodeSet::B) {
         set = CodeSet::B;
-        out.push_back(kCodeB);
+        out.push_back(kC128CodeB);
     }
 }
 
@@ -133,9 +133,9 @@ std::vector<uint8_t> Code128Values(const uint8_t* m, int length) {
         set = CodeSet::C;
     else if (NeedsSetA(m[0]))
         set = CodeSet::A;
-    std::vector<uint8_t> values{set == CodeSet::C   ? kStartC
-                                : set == CodeSet::A ? kStartA
-                                                    : kStartB};
+    std::vector<uint8_t> values{set == CodeSet::C   ? kC128StartC
+                                : set == CodeSet::A ? kC128StartA
+                                                    : kC128StartB};
     for (int pos = 0; pos < length;) {
         pos += EncodeAt(m, pos, set, values);
         if (pos < length) SwitchBefore(m, length, pos, set, values);
@@ -146,10 +146,10 @@ std::vector<uint8_t> Code128Values(const uint8_t* m, int length) {
 }
 
 std::vector<uint8_t> Menu128Values(int menuId, int opcode, int offset, const uint8_t* data) {
-    if (menuId < 0 || menuId > kStartMenu128 || opcode < 0 || offset < 0) return {};
+    if (menuId < 0 || menuId > kC128StartMenu128 || opcode < 0 || offset < 0) return {};
     const long long v = static_cast<long long>(opcode) * 1024 + offset;
-    if (v / 96 > kStartMenu128) return {};
-    std::vector<uint8_t> values{kStartMenu128, static_cast<uint8_t>(menuId)};
+    if (v / 96 > kC128StartMenu128) return {};
+    std::vector<uint8_t> values{kC128StartMenu128, static_cast<uint8_t>(menuId)};
     AppendBase96(static_cast<int>(v), values);
     AppendMenuData(data, values);
     values.push_back(Code128CheckValue(values));

@@ -16,9 +16,10 @@ BlockHandle EncodeCode128(const uint8_t* message, int32_t length, int32_t module
                           int32_t barHeightPx, int32_t* widthOut, void** pixelsOut);
 
 // data points at four bytes, d0 (least significant) first, or is null for none. Only the bytes
-// from d0 up to the first zero byte are encoded, so data 0x0100 (d0 = 0) carries nothing:
-// symbols already printed depend on this. Refused: menuId outside 0..106, a negative opcode or
-// offset, and opcode x 1024 + offset of 10272 or more (no pattern for its first digit).
+// from d0 up to the first zero byte are encoded, so data 0x0100 (d0 = 0) carries nothing; this
+// is the established Menu 128 layout and is kept unchanged. Refused: menuId outside 0..106, a
+// negative opcode or offset, and opcode x 1024 + offset of 10272 or more (no pattern for its first
+// digit).
 BlockHandle EncodeMenu128(int32_t menuId, int32_t opcode, int32_t offset, const uint8_t* data,
                           int32_t moduleWidthPx, int32_t barHeightPx, int32_t* widthOut,
                           void** pixelsOut);
