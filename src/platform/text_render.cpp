@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
+#include <tuple>
+#include <unordered_map>
 
 #include <ft2build.h>
 #include FT_OUTLINE_H
@@ -95,11 +98,26 @@ int LoadGlyph(const OpenedFace& opened, const LineMetrics& metrics, char32_t c) 
     return static_cast<int>((slot->advance.x + metrics.boldStrength + 32) >> 6);
 }
 
+// Advances of the glyphs met so far, per face, size and synthetic bold; loading a hinted glyph
+// costs microseconds and captions repeat the same few characters.
+using AdvanceKey = std::tuple<FT_Face, int, FT_Pos>;
+std::map<AdvanceKey, std::unordered_map<char32_t, int>>& AdvanceCache() {
+    static auto* cache = new std::map<AdvanceKey, std::unordered_map<char32_t, int>>;
+    return *cache;
+}
+
 int64_t LineWidth(const OpenedFace& opened, const LineMetrics& metrics, const std::u32string& text,
                   bool usable) {
     if (!usable) return static_cast<int64_t>(text.size()) * (metrics.em / 2);
+    auto& advances = AdvanceCache()[{opened.face, metrics.em, metrics.boldStrength}];
     int64_t width = 0;
-    for (char32_t c : text) width += LoadGlyph(opened, metrics, c);
+    for (char32_t c : text) {
+        auto found = advances.find(c);
+        if (found == advances.end()) {
+            found = advances.emplace(c, LoadGlyph(opened, metrics, c)).first;
+        }
+        width += found->second;
+    }
     return width;
 }
 
