@@ -83,6 +83,11 @@ const CodepageTranslator& CodepageTranslator::Instance() {
     return translator;
 }
 
+namespace {
+// Created with the program so the seven-bit tables are complete before the first translation.
+[[maybe_unused]] const CodepageTranslator& startupTranslator = CodepageTranslator::Instance();
+}  // namespace
+
 const CodepageTranslator::EightBitReverse& CodepageTranslator::EightBitReverseTable(
     int part) const {
     const auto slot = static_cast<std::size_t>(part - 1);
