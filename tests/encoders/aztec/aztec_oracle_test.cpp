@@ -208,6 +208,18 @@ TEST(AztecOracle, BinaryRunLongerThanOneShift) {
     }
 }
 
+// Pattern texts grow as needed: one far beyond 2044 characters still encodes.
+TEST(AztecOracle, LongPatternText) {
+    std::string m;
+    for (int i = 0; i < 1050; ++i) m += "aB";  // L1u1u1u...
+    ASSERT_GT(SearchOf(m).pattern.size(), 2044u);
+    AztecOptions o;
+    o.sizeChoice = 5;
+    const Decoded d = DecodeAztec(m, o);
+    ASSERT_TRUE(d.ok) << d.error;
+    EXPECT_EQ(d.bytes, m);
+}
+
 // Decodes every member of a set and checks its place in the set and the joined message.
 void ExpectSetReadsBack(const std::string& message, const AztecOptions& o) {
     const ModuleMatrix m = MatrixOf(message, o);

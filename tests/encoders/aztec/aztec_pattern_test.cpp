@@ -98,6 +98,18 @@ TEST(AztecReader, PairsAndEscapes) {
     EXPECT_EQ(values, (std::vector<int>{',', 'A', kAztecPeriodSpace, 27, kAztecFlg, '0', ':'}));
 }
 
+// The append ID is plain text: an ESC in it starts no escape sequence.
+TEST(AztecReader, EscInHeaderIsPlain) {
+    AztecJob job = JobOf("A", true);
+    AztecEncoding enc;
+    enc.header =
+        " \x1b"
+        "0 AB";
+    std::vector<int> values;
+    for (int v; (v = ReadAztecChar(job, enc)) != kAztecEndOfInput;) values.push_back(v);
+    EXPECT_EQ(values, (std::vector<int>{' ', 27, '0', ' ', 'A', 'B', 'A'}));
+}
+
 struct StuffCase {
     const char* name;
     std::string message;
