@@ -78,22 +78,32 @@ std::vector<std::string> WithCodepages(std::vector<std::string> lines, unsigned 
 
 const char* HelpTopicTitle(HelpTopic topic) {
     switch (topic) {
-        case HelpTopic::Overview: return "Overview";
-        case HelpTopic::Symbologies: return "Symbologies";
-        case HelpTopic::Eci: return "ECI";
-        case HelpTopic::Codepages1D: return "1D Codepages";
-        case HelpTopic::Codepages2D: return "2D Codepages";
+        case HelpTopic::Overview:
+            return "Overview";
+        case HelpTopic::Symbologies:
+            return "Symbologies";
+        case HelpTopic::Eci:
+            return "ECI";
+        case HelpTopic::Codepages1D:
+            return "1D Codepages";
+        case HelpTopic::Codepages2D:
+            return "2D Codepages";
     }
     return "";
 }
 
 std::vector<std::string> HelpTextLines(HelpTopic topic) {
     switch (topic) {
-        case HelpTopic::Overview: return kOverview;
-        case HelpTopic::Symbologies: return kSymbologies;
-        case HelpTopic::Eci: return kEci;
-        case HelpTopic::Codepages1D: return WithCodepages(k1D, 9);
-        case HelpTopic::Codepages2D: return WithCodepages(k2D, 14);
+        case HelpTopic::Overview:
+            return kOverview;
+        case HelpTopic::Symbologies:
+            return kSymbologies;
+        case HelpTopic::Eci:
+            return kEci;
+        case HelpTopic::Codepages1D:
+            return WithCodepages(k1D, 9);
+        case HelpTopic::Codepages2D:
+            return WithCodepages(k2D, 14);
     }
     return {};
 }

@@ -16,7 +16,9 @@ void ReplaceAll(std::u16string& s, std::u16string_view from, std::u16string_view
     }
 }
 
-bool IsTrimmed(char16_t c) { return c == u' ' || c == u'_'; }
+bool IsTrimmed(char16_t c) {
+    return c == u' ' || c == u'_';
+}
 
 }  // namespace
 

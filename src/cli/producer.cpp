@@ -27,13 +27,20 @@ struct Selection {
 // Substring tests in this order; the first hit wins ("AZTECANIMATED" before "AZTEC").
 bool SelectSymbology(const std::string& upper, Selection* out) {
     auto has = [&](const char* s) { return upper.find(s) != std::string::npos; };
-    if (has("C128")) *out = {DocumentKind::Code128, 9, has("C128M")};
-    else if (has("C39")) *out = {DocumentKind::Code39, 9, false};
-    else if (has("PDF")) *out = {DocumentKind::PDF417, 14, false};
-    else if (has("AZTECANIMATED")) *out = {DocumentKind::AztecAnimated, 14, false};
-    else if (has("AZTEC")) *out = {DocumentKind::Aztec, 14, has("AZTECM")};
-    else if (has("QR")) *out = {DocumentKind::QR, 14, false};
-    else return false;
+    if (has("C128"))
+        *out = {DocumentKind::Code128, 9, has("C128M")};
+    else if (has("C39"))
+        *out = {DocumentKind::Code39, 9, false};
+    else if (has("PDF"))
+        *out = {DocumentKind::PDF417, 14, false};
+    else if (has("AZTECANIMATED"))
+        *out = {DocumentKind::AztecAnimated, 14, false};
+    else if (has("AZTEC"))
+        *out = {DocumentKind::Aztec, 14, has("AZTECM")};
+    else if (has("QR"))
+        *out = {DocumentKind::QR, 14, false};
+    else
+        return false;
     return true;
 }
 
@@ -46,8 +53,8 @@ std::string Upper(std::string s) {
 
 // Text options that make no sense bare: "/ofile" as the last argument would otherwise write
 // a file named TRUE.wmf.
-const char* const kTextOptions[] = {"ofile", "ifile",  "symbol",  "caption", "message",
-                                    "codepage", "appendid", "defext"};
+const char* const kTextOptions[] = {"ofile",   "ifile",    "symbol",   "caption",
+                                    "message", "codepage", "appendid", "defext"};
 
 // A size the screen cannot hold refuses the run before anything is built.
 std::string CheckSizes(const CommandLineOptions& o) {
@@ -82,7 +89,8 @@ struct Run {
 void Run::ReadOptions() {
     auto text = [&](const char* name) { return Utf8ToUtf16(info.Text(name)); };
     options.outputName = text("ofile");
-    if (!options.outputName.empty()) options.outputName = EnsureExtension(options.outputName, u"wmf");
+    if (!options.outputName.empty())
+        options.outputName = EnsureExtension(options.outputName, u"wmf");
     options.inputFile = text("ifile");
     keyword = info.Text("symbol");
     options.caption = text("caption");
@@ -119,10 +127,10 @@ ProducerOutcome Run::Build(const Selection& selection) {
     options.menuSymbol = selection.menu;
     std::string writeError;
     bool wrote = false;
-    const bool ok = doc->ApplyCommandLine(
-        options, [&](CEncoderDoc& built, const std::u16string& name) {
-            wrote = ExportDocumentToFile(built, std::filesystem::path(Utf16ToUtf8(name)),
-                                         &writeError);
+    const bool ok =
+        doc->ApplyCommandLine(options, [&](CEncoderDoc& built, const std::u16string& name) {
+            wrote =
+                ExportDocumentToFile(built, std::filesystem::path(Utf16ToUtf8(name)), &writeError);
             return wrote;
         });
     if (ok && wrote) return {true, kExitWritten};
@@ -140,7 +148,8 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
     }
     Run run{info, sink, {}, {}, u"wmf", {}, false};
     for (const char* name : kTextOptions)
-        if (info.IsBare(name)) return run.Fail(kExitUsage, std::string("Missing value for /") + name + ".");
+        if (info.IsBare(name))
+            return run.Fail(kExitUsage, std::string("Missing value for /") + name + ".");
     run.ReadOptions();
     if (run.options.message.empty()) {
         if (run.options.inputFile.empty()) {
@@ -157,8 +166,10 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
     if (!SelectSymbology(Upper(run.keyword), &selection))
         return run.Fail(kExitUsage, "Symbology unknown:\r\n" + Upper(run.keyword));
     if (info.Has("codepage")) {
-        const auto found = FindCodepageByName(Utf8ToUtf16(info.Text("codepage")), selection.classMask);
-        if (!found.found) return run.Fail(kExitUsage, "Codepage unknown\r\n " + info.Text("codepage"));
+        const auto found =
+            FindCodepageByName(Utf8ToUtf16(info.Text("codepage")), selection.classMask);
+        if (!found.found)
+            return run.Fail(kExitUsage, "Codepage unknown\r\n " + info.Text("codepage"));
         run.options.codepage = static_cast<int32_t>(found.codePage);
     }
     if (const std::string tooLarge = CheckSizes(run.options); !tooLarge.empty())

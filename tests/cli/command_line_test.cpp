@@ -38,7 +38,8 @@ TEST_P(SplitTest, StoresExpectedValues) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SplitTest,
     testing::Values(
-        SplitCase{"EqualsForm", {"/symbol=C39", "/message=ABC"}, {{"symbol", "C39"}, {"message", "ABC"}}},
+        SplitCase{
+            "EqualsForm", {"/symbol=C39", "/message=ABC"}, {{"symbol", "C39"}, {"message", "ABC"}}},
         SplitCase{"DashWorksLikeSlash", {"-ofile=x.png"}, {{"ofile", "x.png"}}},
         SplitCase{"ValuesAsNextArgument",
                   {"/ofile", "x.png", "/symbol", "QR", "/message", "hi"},
@@ -71,10 +72,16 @@ TEST(CommandLine, IntegerAndBooleanConversions) {
         const char* text;
         int32_t integer;
         bool boolean;
-    } cases[] = {{"TRUE", 0, true},   {"true", 0, true},       {"1", 1, false},
-                 {"  -12x", -12, false}, {"+7", 7, false},     {"abc", 0, false},
-                 {"99999999999", 2147483647, false}, {"-99999999999", -2147483647 - 1, false},
-                 {"TrUe", 0, true},   {"truex", 0, false}};
+    } cases[] = {{"TRUE", 0, true},
+                 {"true", 0, true},
+                 {"1", 1, false},
+                 {"  -12x", -12, false},
+                 {"+7", 7, false},
+                 {"abc", 0, false},
+                 {"99999999999", 2147483647, false},
+                 {"-99999999999", -2147483647 - 1, false},
+                 {"TrUe", 0, true},
+                 {"truex", 0, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(ParseInteger(c.text), c.integer) << c.text;
         EXPECT_EQ(ParseBoolean(c.text), c.boolean) << c.text;
@@ -90,14 +97,10 @@ TEST(OutputName, DerivedFromCaption) {
     struct {
         std::u16string caption, defext, expected;
     } cases[] = {
-        {u"ABC", u"wmf", u"ABC.wmf"},
-        {u"A.B:C/D", u"wmf", u"A_B_C_D.wmf"},
-        {u"", u"wmf", u".wmf"},
-        {u"", u".png", u".png"},
-        {u"a____b", u"wmf", u"a_b.wmf"},
-        {u"a________b", u"wmf", u"a__b.wmf"},
-        {u" _x_ ", u"wmf", u"x.wmf"},
-        {u"what?*,", u"png", u"what.png"},
+        {u"ABC", u"wmf", u"ABC.wmf"},    {u"A.B:C/D", u"wmf", u"A_B_C_D.wmf"},
+        {u"", u"wmf", u".wmf"},          {u"", u".png", u".png"},
+        {u"a____b", u"wmf", u"a_b.wmf"}, {u"a________b", u"wmf", u"a__b.wmf"},
+        {u" _x_ ", u"wmf", u"x.wmf"},    {u"what?*,", u"png", u"what.png"},
     };
     for (const auto& c : cases) EXPECT_EQ(DeriveOutputName(c.caption, c.defext), c.expected);
 }
