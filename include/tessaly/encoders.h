@@ -15,6 +15,7 @@
 #include <stdint.h>
 
 #include "tessaly/pdf417_args.h"
+#include "tessaly/qr_args.h"
 
 #if defined(TESSALY_BUILDING_ENCODERS)
 #define TSY_API __attribute__((visibility("default")))
@@ -39,6 +40,12 @@ TSY_API struct TsyMemoryBlock* PDF417Encode(const PDF417EncodeArgs* args, int32_
 TSY_API int32_t SetPDF417_ECI(int32_t designator);
 /* Writes the revision text, NUL-terminated, into a buffer of at least 10 bytes. */
 TSY_API void GetPDF417EncoderRevString(char* buffer);
+
+/* QR (the Model 1 layout, mask 6). Its working state is per call, so the entry is reentrant. */
+TSY_API struct TsyMemoryBlock* QREncode(const QREncodeArgs* args, int32_t* heightOut,
+                                        int32_t* widthOut, void** pixelsOut);
+/* Writes the revision text, NUL-terminated, into a buffer of at least 10 bytes. */
+TSY_API void GetQREncoderRevString(char* buffer);
 
 #ifdef __cplusplus
 }

@@ -89,12 +89,39 @@ static void RevisionText(void) {
     EXPECT(buffer[10] == 'x');
 }
 
+static void QrSymbol(void) {
+    static const char text[] = "HELLO WORLD";
+    QREncodeArgs a;
+    int32_t height = 0, width = 0;
+    void* pixels = NULL;
+    struct TsyMemoryBlock* block;
+    char rev[16];
+    memset(&a, 0, sizeof a);
+    a.message = (const unsigned char*)text;
+    a.length = (int32_t)strlen(text);
+    a.model = 2;
+    a.errorCorrectionLevel = TSY_QR_LEVEL_M;
+    a.moduleSize = 3;
+    block = QREncode(&a, &height, &width, &pixels);
+    EXPECT(block != NULL);
+    EXPECT(width == 63 && height == 63);
+    EXPECT(pixels != NULL);
+    TsyRasterRelease(block);
+    a.errorCorrectionLevel = 4;
+    EXPECT(QREncode(&a, &height, &width, &pixels) == NULL);
+    EXPECT(QREncode(NULL, &height, &width, &pixels) == NULL);
+    memset(rev, 0, sizeof rev);
+    GetQREncoderRevString(rev);
+    EXPECT(rev[0] != 0);
+}
+
 int main(void) {
     EncodesAMessage();
     TruncatedRowsAreShorter();
     BadArgumentsGiveNullAndKeepOutputs();
     EciDesignator();
     RevisionText();
+    QrSymbol();
     if (failures == 0) printf("encoders C API: all checks passed\n");
     return failures == 0 ? 0 : 1;
 }
