@@ -18,7 +18,6 @@
 namespace tsy {
 namespace {
 
-
 bool In(int64_t v, int64_t lo, int64_t hi) {
     return v >= lo && v <= hi;
 }

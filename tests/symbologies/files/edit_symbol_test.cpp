@@ -17,7 +17,6 @@
 namespace tsy {
 namespace {
 
-
 // Plays the user: changes what the pages would change (rebuilding for the preview), then
 // confirms or cancels.
 class FakeSheet : public SheetRunner {
@@ -75,6 +74,7 @@ TEST(EditSymbol, CancelRestoresEveryField) {
         const MessageBytes bytesBefore = doc->m_MessageBytes;
         const Font fontBefore = doc->m_Font;
         const std::u16string messageBefore = doc->m_Message;
+        const int32_t heightBefore = doc->m_SymbolHeight;
 
         FakeSheet sheet(false);
         bool modified = true;
@@ -83,7 +83,7 @@ TEST(EditSymbol, CancelRestoresEveryField) {
         EXPECT_FALSE(modified);
         EXPECT_EQ(doc->m_Message, messageBefore);
         EXPECT_EQ(doc->m_ElementWidth, 11);
-        EXPECT_EQ(doc->m_SymbolHeight, FindDocumentType(type.kind).create()->m_SymbolHeight);
+        EXPECT_EQ(doc->m_SymbolHeight, heightBefore);
         EXPECT_EQ(doc->m_Font, fontBefore);
         EXPECT_EQ(doc->m_MessageBytes, bytesBefore);
         EXPECT_TRUE(doc->m_Picture.HasPicture());

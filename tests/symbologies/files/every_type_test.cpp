@@ -19,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 void SetBaseFields(CEncoderDoc& doc) {
     doc.m_Message = u"Tessaly 12345[HT]";
     doc.m_Caption = u"Caption";

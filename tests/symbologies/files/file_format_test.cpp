@@ -104,7 +104,7 @@ TEST(DocumentFile, Version150HasNoLaterFields) {
     EXPECT_FALSE(doc->m_AddMessage);
     EXPECT_EQ(doc->m_Font, Font::CreatePointFont(140, u"ARIAL"));
     // Raw line ends of an older message become markup, keeping the line break as layout.
-    EXPECT_EQ(doc->m_Message, u"A[CR][LF]\r\nB");
+    EXPECT_EQ(doc->m_Message, u"A[ CR][ LF]\r\nB");
 }
 
 TEST(DocumentFile, Version200ReadsCodepageButNotStyle) {
@@ -355,7 +355,8 @@ TEST(DocumentFile, TheClassIdentifierWinsOverTheExtension) {
 TEST(DocumentFile, FailuresAreReportedWithTheirTexts) {
     BaseFields base;
     const std::string full = Code39Archive(base);
-    const std::size_t version = full.size() - 4 - 12 - 1 - 4 - 4;  // the font text is empty
+    // version, then 12 bytes of code page and ECI, 9 of style, flag and enter mode, 4 of font
+    const std::size_t version = full.size() - 4 - 12 - 9 - 4;  // the font text is empty
     ASSERT_EQ(full.substr(version, 4), std::string("\x2D\x01\0\0", 4));
     std::string lengthTooLong = full;
     lengthTooLong[8 + 3] = '\xFE';  // message length 254 with 6 bytes following
@@ -366,8 +367,9 @@ TEST(DocumentFile, FailuresAreReportedWithTheirTexts) {
     } cases[] = {
         {"empty", "", false},
         {"inside the type section", full.substr(0, 6), false},
-        {"before the version", full.substr(0, version), false},
-        {"inside the version", full.substr(0, version + 2), false},
+        {"inside the picture bits", full.substr(0, version - 1), false},
+        {"at the version", full.substr(0, version), true},  // the guarded block starts there
+        {"inside the version", full.substr(0, version + 2), true},
         {"after the version", full.substr(0, version + 4), true},
         {"inside the font text", full.substr(0, full.size() - 1), true},
         {"text longer than the data", lengthTooLong, false},
