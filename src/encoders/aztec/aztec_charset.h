@@ -16,6 +16,9 @@ inline constexpr int kAztecFlg = 260;
 inline constexpr int kAztecEndOfInput = -1;
 inline constexpr int kAztecBadEscape = -2;
 
+// The 11-bit length field holds n - 31 up to 2047; a longer run needs a further Binary Shift.
+inline constexpr int kAztecMaxBinaryRun = 2078;
+
 // One input value written in one mode: no code (not encodable), one code, or a pair as two.
 struct AztecCodes {
     int count = 0;

@@ -86,7 +86,7 @@ struct Replay {
 
     bool WriteRun(int n) {
         if (mode == kBinary) {
-            if (n < 1 || n > 2078) return false;
+            if (n < 1 || n > kAztecMaxBinaryRun) return false;
             if (n < 32) {
                 out.Put(n, 5);
             } else {

@@ -9,8 +9,6 @@ namespace tsy {
 namespace {
 
 constexpr int kUnreachable = 30000;
-// The 11-bit length field holds n - 31 up to 2047; a longer run continues in a new Binary Shift.
-constexpr int kMaxBinaryRun = 2078;
 constexpr int kBinaryShiftCost = 10;
 
 struct Piece {
@@ -83,7 +81,7 @@ struct Search {
     }
 
     void AddBinaryBytes(ModeState& s, int bytes) {
-        if (s.pending + bytes > kMaxBinaryRun) {
+        if (s.pending + bytes > kAztecMaxBinaryRun) {
             const char letters[3] = {kAztecLatchLetters[kBinary][binaryReturn][0], 'B', '\0'};
             s = Extend(s, s.cost + kBinaryShiftCost, letters);
         }
