@@ -91,7 +91,8 @@ void CEncoderDoc::ApplyCommonOptions(const CommandLineOptions& o) {
     m_Eci = EciForCodepage(static_cast<uint32_t>(m_Codepage));
     if (!o.fontFace.empty() || o.fontSize > 0) {
         if (o.fontSize > 0) m_FontSize = o.fontSize;
-        const std::u16string_view face = o.fontFace.empty() ? u"Arial" : o.fontFace;
+        const std::u16string_view face =
+            o.fontFace.empty() ? std::u16string_view(u"Arial") : std::u16string_view(o.fontFace);
         m_Font = Font::CreatePointFont(m_FontSize, face);
     }
 }
