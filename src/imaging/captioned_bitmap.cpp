@@ -117,12 +117,13 @@ bool CCaptionedBitmap::Render() {
     const TextSize text = MeasureCaption(font_, caption_);
     const CaptionLayout l =
         LayoutCaption(symbol_.width, symbol_.height, text, position_, scaleX_, scaleY_);
+    const bool hasBand = l.bandWidth > 0 && l.bandHeight > 0;
     if (!PictureSizeOk(l.composedWidth, l.composedHeight)) return false;
+    if (hasBand && !PictureSizeOk(text.width, l.textHeight)) return false;
     RgbImage composed =
         MakeRgbImage(static_cast<int>(l.composedWidth), static_cast<int>(l.composedHeight), 255);
     Blit(composed, static_cast<int>(l.symbolX), static_cast<int>(l.symbolY), symbol_);
-    if (l.bandWidth > 0 && l.bandHeight > 0) {
-        if (!PictureSizeOk(text.width, l.textHeight)) return false;
+    if (hasBand) {
         RgbImage band = MakeRgbImage(text.width, static_cast<int>(l.textHeight), 255);
         DrawTextLine(band, font_, text.width / 2, 0, caption_, TextAlign::CenterTop);
         StretchBlit(composed, static_cast<int>(l.bandX), static_cast<int>(l.bandY),

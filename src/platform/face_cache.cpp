@@ -1,6 +1,7 @@
 #include "platform/face_cache.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <string>
 #include <string_view>

@@ -53,11 +53,21 @@ bool Save(GKeyFile* file) {
     return saved;
 }
 
+// Names GKeyFile would refuse (it only logs and drops the value) are refused here instead.
+bool ValidName(const std::string& name) {
+    if (name.empty() || name.front() == ' ' || name.back() == ' ') return false;
+    for (unsigned char c : name) {
+        if (c < 0x20 || c == '[' || c == ']' || c == '=') return false;
+    }
+    return true;
+}
+
 // The stored value as UTF-8, unescaped; false when absent.
 bool Lookup(GKeyFile* file, std::u16string_view section, std::u16string_view entry,
             std::string* value) {
     const std::string group = Utf16ToUtf8Text(section);
     const std::string key = Utf16ToUtf8Text(entry);
+    if (!ValidName(group) || !ValidName(key)) return false;
     gchar* text = g_key_file_get_string(file, group.c_str(), key.c_str(), nullptr);
     if (text == nullptr) return false;
     *value = text;
@@ -108,11 +118,11 @@ int GetProfileInt(std::u16string_view section, std::u16string_view entry, int de
 
 bool WriteProfileString(std::u16string_view section, std::u16string_view entry,
                         std::u16string_view value) {
-    KeyFile file = Load();
     const std::string group = Utf16ToUtf8Text(section);
     const std::string key = Utf16ToUtf8Text(entry);
+    if (!ValidName(group) || !ValidName(key)) return false;
     const std::string text = Utf16ToUtf8Text(value);
-    if (group.empty() || key.empty()) return false;
+    KeyFile file = Load();
     g_key_file_set_string(file.get(), group.c_str(), key.c_str(), text.c_str());
     return Save(file.get());
 }

@@ -133,7 +133,18 @@ TEST_F(ProfileTest, UnwritableLocationFailsWithoutDamage) {
     EXPECT_EQ(GetProfileInt(u"InitialView", u"ViewStyle", 0), 0);
     setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
     EXPECT_EQ(GetProfileInt(u"InitialView", u"ViewStyle", 0), 1);
-    EXPECT_FALSE(WriteProfileString(u"", u"x", u"y"));
+    const std::pair<std::u16string, std::u16string> badNames[] = {{u"", u"x"},
+                                                                  {u"Bad]Group", u"x"},
+                                                                  {u"Initial\nView", u"x"},
+                                                                  {u"InitialView", u"a=b"},
+                                                                  {u"InitialView", u" padded"},
+                                                                  {u"InitialView", u""},
+                                                                  {u"InitialView", u"[x]"}};
+    for (const auto& [section, entry] : badNames) {
+        EXPECT_FALSE(WriteProfileString(section, entry, u"y"));
+        EXPECT_EQ(GetProfileString(section, entry, u"def"), u"def");
+    }
+    EXPECT_EQ(GetProfileInt(u"InitialView", u"ViewStyle", 0), 1);
 }
 
 TEST_F(ProfileTest, RandomFilesNeverBreakReading) {
