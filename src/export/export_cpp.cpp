@@ -115,8 +115,8 @@ std::string CExportCpp::SourceText(const ExportSource& source) const {
 bool CExportCpp::ExportCpp(const std::filesystem::path& output, const ExportSource& source,
                            std::string* error) {
     if (!Prepare(output, source, error)) return false;
-    return SaveBytesSafely(output, SourceText(source), error) &&
-           SaveBytesSafely(names_.headerPath, HeaderText(source), error);
+    return SaveBytesSafely(output, SourceText(source), error, Durability::Atomic) &&
+           SaveBytesSafely(names_.headerPath, HeaderText(source), error, Durability::Atomic);
 }
 
 }  // namespace tsy

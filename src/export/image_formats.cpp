@@ -103,7 +103,7 @@ bool WriteImageFile(const ImageFormat& format, const RgbImage& picture,
             if (reason.empty() && std::ferror(f)) reason = std::strerror(errno);
             return false;
         },
-        error);
+        error, Durability::Atomic);
     if (!ok && error && !reason.empty()) *error = path.string() + ": " + reason;
     return ok;
 }

@@ -1,5 +1,9 @@
 // TIFF through libtiff: 8-bit RGB strips, LZW. libtiff seeks back to patch offsets, so the file
 // is built in memory and handed to the sink whole.
+//
+// libtiff is opened on first use: it drags in half a dozen codec libraries (and the C++ runtime)
+// that every other run of the program would otherwise load and relocate for nothing.
+#include <dlfcn.h>
 #include <tiffio.h>
 
 #include <cstdarg>
@@ -63,7 +67,59 @@ int QuietHandler(TIFF*, void*, const char*, const char*, va_list) {
     return 1;
 }
 
+#define TSY_TIFF_FUNCTIONS(X)                                                             \
+    X(TIFFOpenOptionsAlloc)                                                               \
+    X(TIFFOpenOptionsSetErrorHandlerExtR)                                                 \
+    X(TIFFOpenOptionsSetWarningHandlerExtR)                                               \
+    X(TIFFOpenOptionsFree)                                                                \
+    X(TIFFClientOpenExt)                                                                  \
+    X(TIFFSetField)                                                                       \
+    X(TIFFDefaultStripSize)                                                               \
+    X(TIFFWriteScanline)                                                                  \
+    X(TIFFFlush)                                                                          \
+    X(TIFFClose)
+
+struct TiffApi {
+#define TSY_TIFF_POINTER(name) decltype(&::name) name = nullptr;
+    TSY_TIFF_FUNCTIONS(TSY_TIFF_POINTER)
+#undef TSY_TIFF_POINTER
+    bool loaded = false;
+};
+
+const TiffApi& Tiff() {
+    static const TiffApi api = [] {
+        TiffApi a;
+        void* lib = dlopen("libtiff.so.6", RTLD_NOW | RTLD_LOCAL);
+        if (!lib) lib = dlopen("libtiff.so", RTLD_NOW | RTLD_LOCAL);
+        if (!lib) return a;
+        bool all = true;
+#define TSY_TIFF_LOAD(name)                                            \
+    a.name = reinterpret_cast<decltype(&::name)>(dlsym(lib, #name)); \
+    all = all && a.name;
+        TSY_TIFF_FUNCTIONS(TSY_TIFF_LOAD)
+#undef TSY_TIFF_LOAD
+        a.loaded = all;
+        return a;
+    }();
+    return api;
+}
+
 bool Encode(const RgbImage& picture, MemoryFile& file, ErrorText& err) {
+    const TiffApi& t = Tiff();
+    if (!t.loaded) {
+        std::snprintf(err.text, sizeof err.text, "libtiff could not be loaded");
+        return false;
+    }
+    auto TIFFOpenOptionsAlloc = t.TIFFOpenOptionsAlloc;
+    auto TIFFOpenOptionsSetErrorHandlerExtR = t.TIFFOpenOptionsSetErrorHandlerExtR;
+    auto TIFFOpenOptionsSetWarningHandlerExtR = t.TIFFOpenOptionsSetWarningHandlerExtR;
+    auto TIFFOpenOptionsFree = t.TIFFOpenOptionsFree;
+    auto TIFFClientOpenExt = t.TIFFClientOpenExt;
+    auto TIFFSetField = t.TIFFSetField;
+    auto TIFFDefaultStripSize = t.TIFFDefaultStripSize;
+    auto TIFFWriteScanline = t.TIFFWriteScanline;
+    auto TIFFFlush = t.TIFFFlush;
+    auto TIFFClose = t.TIFFClose;
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(options, ErrorHandler, &err);
     TIFFOpenOptionsSetWarningHandlerExtR(options, QuietHandler, nullptr);

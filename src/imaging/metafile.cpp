@@ -174,7 +174,7 @@ bool CMetafile::Write(const std::filesystem::path& path, std::string* error) con
             return std::fwrite(header_.data(), 1, header_.size(), f) == header_.size() &&
                    std::fwrite(records_.data(), 1, records_.size(), f) == records_.size();
         },
-        error);
+        error, Durability::Atomic);
 }
 
 }  // namespace tsy

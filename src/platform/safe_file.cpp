@@ -18,7 +18,8 @@ std::string Reason(const std::filesystem::path& path, int err) {
 }  // namespace
 
 bool SaveFileSafely(const std::filesystem::path& target,
-                    const std::function<bool(std::FILE*)>& write, std::string* error) {
+                    const std::function<bool(std::FILE*)>& write, std::string* error,
+                    Durability durability) {
     std::string dummy;
     std::string& err = error ? *error : dummy;
     if (target.empty()) {
@@ -46,7 +47,8 @@ bool SaveFileSafely(const std::filesystem::path& target,
     }
     bool ok = write(f);
     if (!ok && err.empty()) err = target.string() + ": writing failed";
-    if (ok && (std::fflush(f) != 0 || fsync(fileno(f)) != 0)) {
+    if (ok && (std::fflush(f) != 0 ||
+               (durability == Durability::Flushed && fsync(fileno(f)) != 0))) {
         err = Reason(target, errno);
         ok = false;
     }
@@ -63,11 +65,11 @@ bool SaveFileSafely(const std::filesystem::path& target,
 }
 
 bool SaveBytesSafely(const std::filesystem::path& target, std::string_view bytes,
-                     std::string* error) {
+                     std::string* error, Durability durability) {
     return SaveFileSafely(
         target,
         [&](std::FILE* f) { return std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size(); },
-        error);
+        error, durability);
 }
 
 }  // namespace tsy

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Whole-process time of one tessaly producer run next to Debian's zint writing the same
+# symbology to PNG. Usage: bench/compare_zint.sh [build-dir] [runs]
+set -euo pipefail
+build=${1:-build}
+runs=${2:-200}
+tessaly=$(realpath "$build/tessaly")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+export XDG_CONFIG_HOME="$work/cfg"
+msg100=$(head -c 100 < <(yes 'Tessaly 0123456789 abc' | tr -d '\n'))
+
+# Runs a command $runs times and prints the mean wall time in milliseconds.
+mean_ms() {
+  local start end
+  start=$(date +%s%N)
+  for ((i = 0; i < runs; i++)); do "$@" > /dev/null 2>&1; done
+  end=$(date +%s%N)
+  echo "scale=3; ($end - $start) / $runs / 1000000" | bc
+}
+
+row() {
+  local name=$1; shift
+  local split=0 t z
+  for a in "$@"; do [ "$a" = "--" ] && break; split=$((split + 1)); done
+  t=$(mean_ms "${@:1:split}")
+  z=$(mean_ms "${@:split+2}")
+  printf '%-28s tessaly %8s ms   zint %8s ms   ratio %s\n' "$name" "$t" "$z" \
+    "$(echo "scale=2; $t / $z" | bc)"
+}
+
+echo "runs per command: $runs"
+row "Code 39 to PNG, caption" "$tessaly" /symbol=C39 /message=ABC123 /ofile=t.png \
+  -- zint -b 8 -d ABC123 -o z.png
+row "Code 39 to PNG, no caption" "$tessaly" /symbol=C39 /message=ABC123 /ofile=t.png /addcaption=0 \
+  -- zint -b 8 -d ABC123 --notext -o z.png
+row "Aztec 100 chars, caption" "$tessaly" /symbol=AZTEC "/message=$msg100" /ofile=t.png \
+  -- zint -b 92 -d "$msg100" -o z.png
+row "Aztec 100 chars, no caption" "$tessaly" /symbol=AZTEC "/message=$msg100" /ofile=t.png /addcaption=0 \
+  -- zint -b 92 -d "$msg100" -o z.png
