@@ -12,7 +12,8 @@
 
 namespace tsy {
 
-// Writes the whole document: type section, base section (with the picture), trailer.
+// Writes the whole document: type section, base section (with the picture), trailer. Throws
+// std::logic_error for a document type without a file format (Ziggur, animated Aztec so far).
 void StoreDocument(CArchive& ar, const CEncoderDoc& doc);
 
 // Reads the whole document into doc. Throws CArchiveException when the data ends before the

@@ -114,11 +114,11 @@ std::string Overwritten(std::string bytes, std::mt19937& rng) {
 TEST(DamagedFiles, BitFlipsAndOverwrites) {
     std::mt19937 rng(1234);
     for (const Seed& s : Seeds()) {
-        for (int i = 0; i < 150; ++i) {
+        for (int i = 0; i < 400; ++i) {
             ExpectSoundResult(Flipped(s.flat, rng), s.extension, "flat flipped");
             ExpectSoundResult(Overwritten(s.flat, rng), s.extension, "flat overwritten");
         }
-        for (int i = 0; i < 40; ++i) {
+        for (int i = 0; i < 80; ++i) {
             ExpectSoundResult(Flipped(s.compound, rng), s.extension, "compound flipped");
             const auto wrapped = BuildCompoundFile(
                 FindDocumentTypeByExtension(s.extension)->classId, Flipped(s.flat, rng));
