@@ -1,5 +1,6 @@
 // PNG through libpng: 8-bit RGB, the library's default compression.
 #include <png.h>
+#include <zlib.h>
 
 #include <csetjmp>
 
@@ -46,6 +47,10 @@ bool Encode(const RgbImage& picture, PngOutput& out) {
                  static_cast<png_uint_32>(picture.height), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_pHYs(png, info, 3780, 3780, PNG_RESOLUTION_METER);
+    // Symbols are long runs of two colours: the Up filter with run-length deflate compresses
+    // them as well as the adaptive default at a fraction of its time.
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
+    png_set_compression_strategy(png, Z_RLE);
     png_write_info(png, info);
     for (int y = 0; y < picture.height; ++y) {
         png_write_row(png, const_cast<png_bytep>(picture.row(y)));

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include <fontconfig/fontconfig.h>
+#include <unistd.h>
 
 #include "platform/utf8_text.h"
 
@@ -98,14 +99,46 @@ Match Lookup(const std::string& family, bool bold, bool italic) {
     return match;
 }
 
+// The Liberation faces where fonts-liberation2 puts them. Starting fontconfig costs more than
+// a whole command-line run, so the faces captions nearly always use are found directly.
+constexpr std::string_view kLiberationDir = "/usr/share/fonts/truetype/liberation2/";
+
+Match KnownFile(const std::string& family, bool bold, bool italic) {
+    Match match;
+    static constexpr std::pair<std::string_view, std::string_view> kFiles[] = {
+        {"Liberation Sans", "LiberationSans"},
+        {"Liberation Serif", "LiberationSerif"},
+        {"Liberation Mono", "LiberationMono"},
+    };
+    for (const auto& [name, stem] : kFiles) {
+        if (Lower(name) != Lower(family)) continue;
+        const char* style =
+            bold ? (italic ? "-BoldItalic" : "-Bold") : (italic ? "-Italic" : "-Regular");
+        std::string file = std::string(kLiberationDir) + std::string(stem) + style + ".ttf";
+        if (access(file.c_str(), R_OK) != 0) return match;
+        match = Match{file, 0, std::string(name), true, bold, italic};
+    }
+    return match;
+}
+
 // The requested face, else the fallback family, else whatever fontconfig offers.
-Match Resolve(const std::string& requested, bool bold, bool italic, bool* fallback) {
+// startFontconfig is called before the first fontconfig query and reports whether it works.
+template <typename Start>
+Match Resolve(const std::string& requested, bool bold, bool italic, bool* fallback,
+              Start startFontconfig) {
     *fallback = false;
+    const std::string family = requested.empty() ? kFallbackFamily : AliasedFamily(requested);
+    if (Match known = KnownFile(family, bold, italic); !known.file.empty()) {
+        *fallback = requested.empty();
+        return known;
+    }
+    if (!startFontconfig()) return {};
     if (!requested.empty()) {
-        Match match = Lookup(AliasedFamily(requested), bold, italic);
+        Match match = Lookup(family, bold, italic);
         if (match.familyMatches && !match.file.empty()) return match;
     }
     *fallback = true;
+    if (Match known = KnownFile(kFallbackFamily, bold, italic); !known.file.empty()) return known;
     return Lookup(kFallbackFamily, bold, italic);
 }
 
@@ -122,9 +155,10 @@ public:
 private:
     OpenedFace OpenNew(const std::string& requested, bool bold, bool italic) {
         OpenedFace opened;
-        if (!StartEngines()) return opened;
+        if (!StartFreetype()) return opened;
         bool fallback = false;
-        const Match match = Resolve(requested, bold, italic, &fallback);
+        const Match match =
+            Resolve(requested, bold, italic, &fallback, [this] { return StartFontconfig(); });
         if (match.file.empty()) return opened;
         opened.face = FaceFor(match.file, match.index);
         if (opened.face == nullptr) return opened;
@@ -134,14 +168,21 @@ private:
         return opened;
     }
 
-    // Fontconfig and FreeType start here, on the first text measured or drawn, not before.
-    bool StartEngines() {
-        if (!started_) {
-            started_ = true;
-            fontconfigOk_ = FcInit() == FcTrue;
+    // FreeType starts on the first text measured or drawn, fontconfig only for a face that is
+    // not found directly.
+    bool StartFreetype() {
+        if (!freetypeStarted_) {
+            freetypeStarted_ = true;
             freetypeOk_ = FT_Init_FreeType(&library_) == 0;
         }
-        return fontconfigOk_ && freetypeOk_;
+        return freetypeOk_;
+    }
+    bool StartFontconfig() {
+        if (!fontconfigStarted_) {
+            fontconfigStarted_ = true;
+            fontconfigOk_ = FcInit() == FcTrue;
+        }
+        return fontconfigOk_;
     }
 
     FT_Face FaceFor(const std::string& file, int index) {
@@ -158,7 +199,8 @@ private:
         return face;
     }
 
-    bool started_ = false;
+    bool freetypeStarted_ = false;
+    bool fontconfigStarted_ = false;
     bool fontconfigOk_ = false;
     bool freetypeOk_ = false;
     FT_Library library_ = nullptr;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include <ft2build.h>
 #include FT_OUTLINE_H
@@ -121,19 +123,61 @@ int64_t LineWidth(const OpenedFace& opened, const LineMetrics& metrics, const st
     return width;
 }
 
-template <class Plot>
-void PlotGlyph(FT_GlyphSlot slot, int penX, int baseline, Plot& plot) {
+// A glyph as rendered: one-bit rows top first, pitch bytes each.
+struct RenderedGlyph {
+    int advance = 0;
+    bool drawn = false;
+    int left = 0;
+    int top = 0;
+    unsigned width = 0;
+    unsigned rows = 0;
+    unsigned pitch = 0;
+    std::vector<unsigned char> bits;
+};
+
+RenderedGlyph Render(const OpenedFace& opened, const LineMetrics& metrics, char32_t c) {
+    RenderedGlyph g;
+    g.advance = LoadGlyph(opened, metrics, c);
+    FT_GlyphSlot slot = opened.face->glyph;
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return g;
     const FT_Bitmap& bitmap = slot->bitmap;
-    if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO || bitmap.buffer == nullptr) return;
-    const int pitch = bitmap.pitch < 0 ? -bitmap.pitch : bitmap.pitch;
-    for (unsigned row = 0; row < bitmap.rows; ++row) {
-        const unsigned stored = bitmap.pitch < 0 ? bitmap.rows - 1 - row : row;
-        const unsigned char* bits = bitmap.buffer + static_cast<std::size_t>(stored) * pitch;
-        const int y = baseline - slot->bitmap_top + static_cast<int>(row);
-        for (unsigned col = 0; col < bitmap.width; ++col) {
-            if (bits[col >> 3] & (0x80u >> (col & 7))) {
-                plot(penX + slot->bitmap_left + static_cast<int>(col), y);
-            }
+    if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO || bitmap.buffer == nullptr) return g;
+    g.drawn = true;
+    g.left = slot->bitmap_left;
+    g.top = slot->bitmap_top;
+    g.width = bitmap.width;
+    g.rows = bitmap.rows;
+    g.pitch = static_cast<unsigned>(bitmap.pitch < 0 ? -bitmap.pitch : bitmap.pitch);
+    g.bits.resize(static_cast<std::size_t>(g.pitch) * g.rows);
+    for (unsigned row = 0; row < g.rows; ++row) {
+        const unsigned stored = bitmap.pitch < 0 ? g.rows - 1 - row : row;
+        std::memcpy(g.bits.data() + static_cast<std::size_t>(row) * g.pitch,
+                    bitmap.buffer + static_cast<std::size_t>(stored) * g.pitch, g.pitch);
+    }
+    return g;
+}
+
+// Rendered glyphs per face, size and synthetic style: captions repeat the same few characters
+// and hinting a glyph costs more than drawing it.
+using GlyphKey = std::tuple<FT_Face, int, FT_Pos, bool>;
+const RenderedGlyph& CachedGlyph(const OpenedFace& opened, const LineMetrics& metrics, char32_t c) {
+    static auto* cache = new std::map<GlyphKey, std::unordered_map<char32_t, RenderedGlyph>>;
+    auto& glyphs =
+        (*cache)[{opened.face, metrics.em, metrics.boldStrength, opened.syntheticItalic}];
+    auto found = glyphs.find(c);
+    if (found == glyphs.end()) found = glyphs.emplace(c, Render(opened, metrics, c)).first;
+    return found->second;
+}
+
+template <class Plot>
+void PlotGlyph(const RenderedGlyph& g, int penX, int baseline, Plot& plot) {
+    if (!g.drawn) return;
+    for (unsigned row = 0; row < g.rows; ++row) {
+        const unsigned char* bits = g.bits.data() + static_cast<std::size_t>(row) * g.pitch;
+        const int y = baseline - g.top + static_cast<int>(row);
+        for (unsigned col = 0; col < g.width; ++col) {
+            if (bits[col >> 3] & (0x80u >> (col & 7)))
+                plot(penX + g.left + static_cast<int>(col), y);
         }
     }
 }
@@ -181,12 +225,11 @@ void DrawLine(const Font& font, int x, int y, std::u16string_view text, TextAlig
     int64_t pen = left;
     for (char32_t c : chars) {
         if (pen >= pictureWidth) break;
-        const int advance = LoadGlyph(opened, metrics, c);
-        if (pen + 2 * metrics.em >= 0 &&
-            FT_Render_Glyph(opened.face->glyph, FT_RENDER_MODE_MONO) == 0) {
-            PlotGlyph(opened.face->glyph, static_cast<int>(pen), static_cast<int>(baseline), plot);
+        const RenderedGlyph& glyph = CachedGlyph(opened, metrics, c);
+        if (pen + 2 * metrics.em >= 0) {
+            PlotGlyph(glyph, static_cast<int>(pen), static_cast<int>(baseline), plot);
         }
-        pen += advance;
+        pen += glyph.advance;
     }
     PlotDecorations(opened, font.logFont(), metrics, left, width, baseline, plot);
 }
