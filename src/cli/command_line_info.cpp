@@ -16,8 +16,12 @@ void CCommandLineInfoEx::ParseArguments(int argc, const char* const* argv) {
 
 void CCommandLineInfoEx::ParseParam(std::string_view param, bool isSwitch, bool /*isLast*/) {
     if (!isSwitch) {
-        if (!pending_.empty()) StoreValue(param);
+        if (!pending_.empty() && StoreValue(param)) {
+            plain_.emplace_back(param);
+            return;
+        }
         plain_.emplace_back(param);
+        free_.emplace_back(param);
         return;
     }
     const auto found = param.find_first_of("=\"");
@@ -33,12 +37,13 @@ void CCommandLineInfoEx::ParseParam(std::string_view param, bool isSwitch, bool 
     StoreValue(param.substr(found));
 }
 
-void CCommandLineInfoEx::StoreValue(std::string_view value) {
-    if (value.empty() || value == "=") return;
+bool CCommandLineInfoEx::StoreValue(std::string_view value) {
+    if (value.empty() || value == "=") return false;
     while (!value.empty() && value.front() == '=') value.remove_prefix(1);
     params_[pending_] = std::string(value);
     bare_.erase(pending_);
     pending_.clear();
+    return true;
 }
 
 std::string CCommandLineInfoEx::Text(const std::string& name) const {

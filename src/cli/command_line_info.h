@@ -34,14 +34,18 @@ public:
     const std::map<std::string, std::string>& params() const { return params_; }
     // Plain arguments, as the framework saw them; the first one is the document to open.
     const std::vector<std::string>& plainArguments() const { return plain_; }
+    // Plain arguments that were not taken as the value of a pending option.
+    const std::vector<std::string>& freeArguments() const { return free_; }
 
 private:
-    void StoreValue(std::string_view value);
+    // False when the value is ignored (empty or "=") and the name stays pending.
+    bool StoreValue(std::string_view value);
 
     std::map<std::string, std::string> params_;
     std::string pending_;
     std::set<std::string> bare_;
     std::vector<std::string> plain_;
+    std::vector<std::string> free_;
 };
 
 int32_t ParseInteger(std::string_view text);

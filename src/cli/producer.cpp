@@ -13,6 +13,7 @@
 #include "message/codepage_table.h"
 #include "platform/message_sink.h"
 #include "platform/screen.h"
+#include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
 
 namespace tsy {
@@ -67,6 +68,22 @@ std::string CheckSizes(const CommandLineOptions& o) {
     if (o.fontSize > 0 && int64_t{o.fontSize} * dpi / 720 > kMaxRasterSide)
         return "Font size too large: " + std::to_string(o.fontSize) + ".";
     return {};
+}
+
+// An output name with the document type's own extension saves the document file; every other
+// name keeps the export dispatch.
+bool WriteBuiltDocument(CEncoderDoc& doc, const std::u16string& name, std::string* error) {
+    const std::filesystem::path path(Utf16ToUtf8(name));
+    const DocumentType* own = FindDocumentTypeByExtension(ExtensionOf(name));
+    if (own && own->kind == doc.Kind()) return SaveDocument(doc, path, error);
+    return ExportDocumentToFile(doc, path, error);
+}
+
+// The first free argument that names a file of one of the document types, if any.
+const std::string* DocumentArgument(const CCommandLineInfoEx& info) {
+    for (const std::string& arg : info.freeArguments())
+        if (FindDocumentTypeByExtension(ExtensionOf(Utf8ToUtf16(arg)))) return &arg;
+    return nullptr;
 }
 
 struct Run {
@@ -129,13 +146,29 @@ ProducerOutcome Run::Build(const Selection& selection) {
     bool wrote = false;
     const bool ok =
         doc->ApplyCommandLine(options, [&](CEncoderDoc& built, const std::u16string& name) {
-            wrote =
-                ExportDocumentToFile(built, std::filesystem::path(Utf16ToUtf8(name)), &writeError);
+            wrote = WriteBuiltDocument(built, name, &writeError);
             return wrote;
         });
     if (ok && wrote) return {true, kExitWritten};
     if (!writeError.empty()) return Fail(kExitFailed, writeError);
     return Fail(kExitFailed, "The symbol could not be built.");
+}
+
+// `tessaly label.C39 /ofile=label.png`: a saved document rebuilt and written without a window.
+ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineInfoEx& info,
+                                    MessageSink& sink) {
+    auto fail = [&](int status, const std::string& text) {
+        ShowMessage(&sink, Utf8ToUtf16(text), MessageKind::Warning);
+        return ProducerOutcome{true, status};
+    };
+    std::string error;
+    std::unique_ptr<CEncoderDoc> doc = OpenDocument(std::filesystem::path(file), &error);
+    if (!doc)
+        return fail(kExitUsage, file + ": " + (error.empty() ? "Failed to open document." : error));
+    if (!doc->m_Picture.HasPicture()) return fail(kExitFailed, "The symbol could not be built.");
+    const std::u16string output = EnsureExtension(Utf8ToUtf16(info.Text("ofile")), u"wmf");
+    if (!WriteBuiltDocument(*doc, output, &error)) return fail(kExitFailed, error);
+    return {true, kExitWritten};
 }
 
 }  // namespace
@@ -150,6 +183,10 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
     for (const char* name : kTextOptions)
         if (info.IsBare(name))
             return run.Fail(kExitUsage, std::string("Missing value for /") + name + ".");
+    if (!info.Has("symbol") && info.Has("ofile")) {
+        if (const std::string* file = DocumentArgument(info))
+            return ProduceFromDocument(*file, info, sink);
+    }
     run.ReadOptions();
     if (run.options.message.empty()) {
         if (run.options.inputFile.empty()) {

@@ -65,6 +65,9 @@ TEST(CommandLine, BareSwitchesAreKnown) {
 TEST(CommandLine, PlainArgumentsSeenByFramework) {
     const auto info = Parse({"/ofile", "x.png", "label.C39"});
     EXPECT_EQ(info.plainArguments(), (std::vector<std::string>{"x.png", "label.C39"}));
+    EXPECT_EQ(info.freeArguments(), (std::vector<std::string>{"label.C39"}));
+    EXPECT_EQ(Parse({"/ofile=", "=", "a.azt"}).freeArguments(), (std::vector<std::string>{"="}))
+        << "an ignored value leaves the name pending for the next argument";
 }
 
 TEST(CommandLine, IntegerAndBooleanConversions) {

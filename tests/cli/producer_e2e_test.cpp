@@ -272,6 +272,38 @@ TEST_F(ProducerTest, GeneratedMessagesDecode) {
     }
 }
 
+std::string ReadAll(const fs::path& path) {
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+TEST_F(ProducerTest, SavedDocumentsExportTheSamePicture) {
+    struct {
+        const char* symbol;
+        const char* ext;
+    } types[] = {{"AZTEC", "azt"}, {"PDF", "417"}, {"QR", "qr"}, {"C128", "128"}, {"C39", "C39"}};
+    for (const auto& t : types) {
+        const std::string doc = std::string("x.") + t.ext;
+        const std::vector<std::string> common = {std::string("/symbol=") + t.symbol,
+                                                 "/message=HELLO 42", "/caption=Cap"};
+        auto args = common;
+        args.push_back("/ofile=" + doc);
+        ASSERT_EQ(Run(args).status, 0) << doc;
+        args = common;
+        args.push_back("/ofile=direct.png");
+        ASSERT_EQ(Run(args).status, 0);
+        const auto r = Run({doc, "/ofile=y.png"});
+        ASSERT_EQ(r.status, 0) << doc << ": " << r.err;
+        EXPECT_EQ(ReadAll(dir_ / "y.png"), ReadAll(dir_ / "direct.png")) << doc;
+    }
+    const auto missing = Run({"missing.azt", "/ofile=z.png"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("Failed to open document."), std::string::npos);
+    WriteFile("junk.qr", "not a document");
+    EXPECT_NE(Run({"junk.qr", "/ofile=z.png"}).status, 0);
+    EXPECT_FALSE(Exists("z.png"));
+}
+
 TEST_F(ProducerTest, QrHasTheEncodersSize) {
     ASSERT_EQ(
         Run({"/symbol=QR", "/message=ABCDEFGHIJKLMNOPQ", "/ofile=q.png", "/addcaption=0"}).status,
