@@ -11,7 +11,7 @@ bool WriteTga(const RgbImage& picture, ByteSink& out, std::string* error) {
     head.push_back(0);     // no image ID
     head.push_back(0);     // no colour map
     head.push_back(2);     // uncompressed true colour
-    head.append(5, '\0');  // colour map specification
+    head.append(5, '\0');  // colour map description
     PutLe16(head, 0);      // x origin
     PutLe16(head, 0);      // y origin
     PutLe16(head, static_cast<uint32_t>(picture.width));
