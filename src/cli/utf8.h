@@ -8,7 +8,7 @@ namespace tsy {
 
 // Invalid sequences are taken byte by byte as Latin-1, so no argument byte is lost.
 std::u16string Utf8ToUtf16(std::string_view text);
-// Unpaired surrogates become U+FFFD.
+// Unpaired surrogates become U+FFFD (the platform's conversion; only the decoding differs).
 std::string Utf16ToUtf8(std::u16string_view text);
 
 }  // namespace tsy

@@ -72,16 +72,8 @@ void ReadVersionedFields(CArchive& ar, CEncoderDoc& doc, std::u16string& font) {
 }  // namespace
 
 std::u16string StoredFontDescription(const CEncoderDoc& doc) {
-    const LogFont& lf = doc.m_Font.logFont();
-    FontDescriptionFields f;
-    f.face = lf.faceName;
-    f.size = InRangeOr(doc.m_FontSize, kMinFontSize, kMaxFontSize, kDefaultFontSize);
-    f.weight = lf.weight;
-    f.italic = lf.italic;
-    f.underline = lf.underline;
-    f.strikeOut = lf.strikeOut;
-    f.charSet = lf.charSet;
-    return FormatFontDescription(f);
+    return FormatFontDescription(doc.m_Font.logFont(), InRangeOr(doc.m_FontSize, kMinFontSize,
+                                                                 kMaxFontSize, kDefaultFontSize));
 }
 
 void StoreEncoderDocBase(CArchive& ar, const CEncoderDoc& doc) {

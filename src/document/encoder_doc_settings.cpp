@@ -34,16 +34,7 @@ void CEncoderDoc::SaveSettings() {
 
 std::u16string CEncoderDoc::FontDescription() {
     m_FontSize = SaneFontSize(m_FontSize);
-    const LogFont& lf = m_Font.logFont();
-    FontDescriptionFields f;
-    f.face = lf.faceName;
-    f.size = m_FontSize;
-    f.weight = lf.weight;
-    f.italic = lf.italic;
-    f.underline = lf.underline;
-    f.strikeOut = lf.strikeOut;
-    f.charSet = lf.charSet;
-    return FormatFontDescription(f);
+    return FormatFontDescription(m_Font.logFont(), m_FontSize);
 }
 
 void CEncoderDoc::ApplyFontDescription(std::u16string_view description) {

@@ -135,4 +135,16 @@ ParsedFontDescription ParseFontDescription(std::u16string_view text) {
     return r;
 }
 
+std::u16string FormatFontDescription(const LogFont& lf, int32_t tenths) {
+    FontDescriptionFields f;
+    f.face = lf.faceName;
+    f.size = tenths;
+    f.weight = lf.weight;
+    f.italic = lf.italic;
+    f.underline = lf.underline;
+    f.strikeOut = lf.strikeOut;
+    f.charSet = lf.charSet;
+    return FormatFontDescription(f);
+}
+
 }  // namespace tsy

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/font.h"
+
 namespace tsy {
 
 inline constexpr std::size_t kFontFaceReadLimit = 31;
@@ -21,6 +23,8 @@ struct FontDescriptionFields {
 };
 
 std::u16string FormatFontDescription(const FontDescriptionFields& font);
+// The description of a caption font: its face and style, with the size in tenths of a point.
+std::u16string FormatFontDescription(const LogFont& lf, int32_t tenths);
 
 struct ParsedFontDescription {
     int fieldsRead = 0;          // 0: nothing usable, fall back to the document's face and size

@@ -13,6 +13,9 @@ namespace tsy {
 bool CheckPicture(const RgbImage& picture, std::string* error);
 
 bool WriteBmp(const RgbImage& picture, ByteSink& out, std::string* error);
+// The picture's rows bottom row first, as blue-green-red triples, each row padded with zeros to
+// rowBytes (BMP and TGA store their pixels this way).
+bool WriteBgrRowsBottomUp(const RgbImage& picture, ByteSink& out, std::size_t rowBytes);
 bool WritePng(const RgbImage& picture, ByteSink& out, std::string* error);
 bool WriteJpeg(const RgbImage& picture, ByteSink& out, std::string* error);
 bool WriteTiff(const RgbImage& picture, ByteSink& out, std::string* error);

@@ -25,7 +25,11 @@ bool WriteBmp(const RgbImage& picture, ByteSink& out, std::string* error) {
     PutLe32(head, 0);
     PutLe32(head, 0);
     if (!out.Write(head.data(), head.size())) return false;
-    std::string row(stride, '\0');
+    return WriteBgrRowsBottomUp(picture, out, stride);
+}
+
+bool WriteBgrRowsBottomUp(const RgbImage& picture, ByteSink& out, std::size_t rowBytes) {
+    std::string row(rowBytes, '\0');
     for (int y = picture.height - 1; y >= 0; --y) {
         const uint8_t* in = picture.row(y);
         for (int x = 0; x < picture.width; ++x) {

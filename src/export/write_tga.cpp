@@ -19,16 +19,7 @@ bool WriteTga(const RgbImage& picture, ByteSink& out, std::string* error) {
     head.push_back(24);
     head.push_back(0);  // bottom-left origin, no alpha bits
     if (!out.Write(head.data(), head.size())) return false;
-    std::string row(picture.rowBytes(), '\0');
-    for (int y = picture.height - 1; y >= 0; --y) {
-        const uint8_t* in = picture.row(y);
-        for (int x = 0; x < picture.width; ++x) {
-            row[3 * x] = static_cast<char>(in[3 * x + 2]);
-            row[3 * x + 1] = static_cast<char>(in[3 * x + 1]);
-            row[3 * x + 2] = static_cast<char>(in[3 * x]);
-        }
-        if (!out.Write(row.data(), row.size())) return false;
-    }
+    if (!WriteBgrRowsBottomUp(picture, out, picture.rowBytes())) return false;
     std::string footer;
     PutLe32(footer, 0);  // no extension area
     PutLe32(footer, 0);  // no developer directory

@@ -5,13 +5,6 @@
 namespace tsy::detail {
 namespace {
 
-int HexDigit(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-    return -1;
-}
-
 bool IsSpace(char16_t c) {
     return c == u' ' || (c >= 0x09 && c <= 0x0D);
 }
@@ -24,13 +17,13 @@ std::int32_t ReadHexLong(std::u16string_view s) {
     bool negative = false;
     if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) negative = s[i++] == u'-';
     if (i + 2 < s.size() && s[i] == u'0' && (s[i + 1] == u'x' || s[i + 1] == u'X') &&
-        HexDigit(s[i + 2]) >= 0) {
+        HexDigitValue(s[i + 2]) >= 0) {
         i += 2;
     }
     constexpr std::int64_t kLimit = 0x80000000LL;  // one past INT32_MAX, enough to saturate
     std::int64_t value = 0;
-    for (; i < s.size() && HexDigit(s[i]) >= 0; ++i) {
-        value = std::min(value * 16 + HexDigit(s[i]), kLimit);
+    for (; i < s.size() && HexDigitValue(s[i]) >= 0; ++i) {
+        value = std::min(value * 16 + HexDigitValue(s[i]), kLimit);
     }
     if (negative) return static_cast<std::int32_t>(-value);
     return static_cast<std::int32_t>(std::min<std::int64_t>(value, INT32_MAX));

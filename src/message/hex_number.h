@@ -4,6 +4,18 @@
 #include <cstdint>
 #include <string_view>
 
+namespace tsy {
+
+// The value of a hexadecimal digit in either case; -1 for any other character.
+constexpr int HexDigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    return -1;
+}
+
+}  // namespace tsy
+
 namespace tsy::detail {
 
 // Leading white space, an optional sign and an optional "0x" are accepted; reading stops at

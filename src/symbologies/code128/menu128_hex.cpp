@@ -1,24 +1,15 @@
 #include "symbologies/code128/menu128_hex.h"
 
+#include "message/hex_number.h"
+
 namespace tsy {
-
-namespace {
-
-int HexDigit(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-    return -1;
-}
-
-}  // namespace
 
 uint32_t ReadMenuHex(std::u16string_view text) {
     const std::size_t x = text.find_first_of(u"xX");
     if (x != std::u16string_view::npos) text.remove_prefix(x + 1);
     uint64_t value = 0;
     for (char16_t c : text) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0) break;
         value = value * 16 + static_cast<uint64_t>(digit);
         if (value > UINT32_MAX) return UINT32_MAX;
