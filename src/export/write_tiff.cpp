@@ -3,7 +3,6 @@
 //
 // libtiff is opened on first use: it drags in half a dozen codec libraries (and the C++ runtime)
 // that every other run of the program would otherwise load and relocate for nothing.
-#include <dlfcn.h>
 #include <tiffio.h>
 
 #include <cstdarg>
@@ -11,6 +10,7 @@
 #include <cstring>
 
 #include "export/image_writers.h"
+#include "platform/lazy_library.h"
 
 namespace tsy {
 namespace {
@@ -67,16 +67,16 @@ int QuietHandler(TIFF*, void*, const char*, const char*, va_list) {
     return 1;
 }
 
-#define TSY_TIFF_FUNCTIONS(X)                                                             \
-    X(TIFFOpenOptionsAlloc)                                                               \
-    X(TIFFOpenOptionsSetErrorHandlerExtR)                                                 \
-    X(TIFFOpenOptionsSetWarningHandlerExtR)                                               \
-    X(TIFFOpenOptionsFree)                                                                \
-    X(TIFFClientOpenExt)                                                                  \
-    X(TIFFSetField)                                                                       \
-    X(TIFFDefaultStripSize)                                                               \
-    X(TIFFWriteScanline)                                                                  \
-    X(TIFFFlush)                                                                          \
+#define TSY_TIFF_FUNCTIONS(X)               \
+    X(TIFFOpenOptionsAlloc)                 \
+    X(TIFFOpenOptionsSetErrorHandlerExtR)   \
+    X(TIFFOpenOptionsSetWarningHandlerExtR) \
+    X(TIFFOpenOptionsFree)                  \
+    X(TIFFClientOpenExt)                    \
+    X(TIFFSetField)                         \
+    X(TIFFDefaultStripSize)                 \
+    X(TIFFWriteScanline)                    \
+    X(TIFFFlush)                            \
     X(TIFFClose)
 
 struct TiffApi {
@@ -88,16 +88,12 @@ struct TiffApi {
 
 const TiffApi& Tiff() {
     static const TiffApi api = [] {
+        static const LazyLibrary lib({"libtiff.so.6", "libtiff.so"});
         TiffApi a;
-        void* lib = dlopen("libtiff.so.6", RTLD_NOW | RTLD_LOCAL);
-        if (!lib) lib = dlopen("libtiff.so", RTLD_NOW | RTLD_LOCAL);
-        if (!lib) return a;
-        bool all = true;
-#define TSY_TIFF_LOAD(name)                                            \
-    a.name = reinterpret_cast<decltype(&::name)>(dlsym(lib, #name)); \
-    all = all && a.name;
-        TSY_TIFF_FUNCTIONS(TSY_TIFF_LOAD)
-#undef TSY_TIFF_LOAD
+        bool all = lib.loaded();
+#define TSY_TIFF_BIND(name) all = lib.bind(a.name, #name) && all;
+        TSY_TIFF_FUNCTIONS(TSY_TIFF_BIND)
+#undef TSY_TIFF_BIND
         a.loaded = all;
         return a;
     }();
