@@ -177,3 +177,38 @@ TEST(HelpTexts, TopicsKeepTheirWording) {
 
 }  // namespace
 }  // namespace tsy
+
+#include <random>
+
+namespace tsy {
+namespace {
+
+// Random argument vectors: splitting and every conversion stay defined on any bytes.
+TEST(CommandLine, RandomArgumentsNeverBreakTheSplitter) {
+    std::mt19937 rng(7);
+    const std::string alphabet = "/-=\"abcofilemsagTRUEtrue0123456789 +\xC3\xA9\xFF";
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::string> storage(rng() % 8);
+        for (auto& arg : storage) {
+            arg.resize(rng() % 12);
+            for (auto& c : arg)
+                c = rng() % 4 ? alphabet[rng() % alphabet.size()] : static_cast<char>(rng());
+        }
+        std::vector<const char*> argv{"tessaly"};
+        for (const auto& a : storage) argv.push_back(a.c_str());
+        CCommandLineInfoEx info;
+        info.ParseArguments(static_cast<int>(argv.size()), argv.data());
+        for (const auto& [name, value] : info.params()) {
+            EXPECT_EQ(info.Text(name), value);
+            (void)info.Integer(name, 0);
+            (void)info.Boolean(name, false);
+            EXPECT_FALSE(value.empty()) << "a stored value is never empty";
+            EXPECT_NE(value.front(), '=') << "leading '=' removed";
+        }
+        EXPECT_LE(info.freeArguments().size(), info.plainArguments().size());
+        for (const auto& a : storage) (void)Utf8ToUtf16(a);
+    }
+}
+
+}  // namespace
+}  // namespace tsy
