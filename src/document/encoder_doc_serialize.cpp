@@ -69,6 +69,17 @@ void ReadVersionedFields(CArchive& ar, CEncoderDoc& doc, std::u16string& font) {
     });
 }
 
+// The file pads each row with zero bits; the one-bit copy may hold white there.
+void ClearRowPadding(Bitmap1& picture) {
+    const int padBits = picture.stride() * 8 - picture.width;
+    if (padBits <= 0 || picture.bits.size() < static_cast<std::size_t>(picture.stride()) *
+                                                  static_cast<std::size_t>(picture.height))
+        return;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = picture.width; x < picture.stride() * 8; ++x) picture.setBlack(x, y, true);
+    }
+}
+
 }  // namespace
 
 std::u16string StoredFontDescription(const CEncoderDoc& doc) {
@@ -82,7 +93,9 @@ void StoreEncoderDocBase(CArchive& ar, const CEncoderDoc& doc) {
     ar << doc.m_SymbolWidth << doc.m_SymbolHeight << doc.m_ModuleColumns << doc.m_ModuleRows;
     ar << doc.m_WideRatio << doc.m_Undercut;
     Bitmap1 picture;
-    WritePicture(ar, doc.m_Picture.CopyMonochrome(picture) ? &picture : nullptr);
+    const bool hasPicture = doc.m_Picture.CopyMonochrome(picture);
+    if (hasPicture) ClearRowPadding(picture);
+    WritePicture(ar, hasPicture ? &picture : nullptr);
     ar << kDocumentVersion << doc.m_Codepage << doc.m_Eci << doc.m_UseEci;
     ar << static_cast<int32_t>(doc.m_ViewStyle);
     ar.WriteFlag(doc.m_AddMessage);

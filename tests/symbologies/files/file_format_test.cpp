@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "document/archive_fields.h"
+#include "document/archive_picture.h"
 #include "document/class_ids.h"
 #include "document/compound_file.h"
 #include "document/encoder_doc_serialize.h"
@@ -317,6 +318,40 @@ TEST(DocumentFile, ADocumentWithoutPictureKeepsTheFollowingFieldsInPlace) {
     EXPECT_EQ(back.m_Codepage, 1252);
     EXPECT_EQ(back.m_Eci, 5);
     EXPECT_EQ(StoreDocumentBytes(back).substr(picture + 10), bytes.substr(picture + 10));
+}
+
+// Picture rows are padded with zero bits, whatever the width leaves over in the last word.
+TEST(DocumentFile, PictureRowsArePaddedWithZeroBits) {
+    int padding = 0;
+    for (const char16_t* message : {u"A", u"AB", u"ABC1", u"WIDTH-17"}) {
+        CCode39Doc doc;
+        doc.m_Message = message;
+        doc.m_Caption.clear();
+        ASSERT_TRUE(doc.BuildSymbol());
+        const RgbImage& shown = doc.m_Picture.Picture();
+        const std::string bytes = StoreDocumentBytes(doc);
+        CArchive ar = CArchive::ForLoading(bytes);
+        ar.ReadInt32();
+        ar.ReadInt32();
+        ar.ReadText();
+        ar.ReadText();
+        for (int i = 0; i < 10; ++i) ar.ReadInt32();
+        const std::optional<Bitmap1> stored = ReadPicture(ar);
+        ASSERT_TRUE(stored);
+        ASSERT_EQ(stored->width, shown.width);
+        ASSERT_EQ(stored->height, shown.height);
+        for (int y = 0; y < stored->height; ++y) {
+            for (int x = 0; x < stored->stride() * 8; ++x) {
+                if (x >= stored->width) {
+                    ++padding;
+                    EXPECT_TRUE(stored->isBlack(x, y)) << x << "," << y;
+                } else {
+                    ASSERT_EQ(stored->isBlack(x, y), !shown.isWhite(x, y)) << x << "," << y;
+                }
+            }
+        }
+    }
+    EXPECT_GT(padding, 0);
 }
 
 TEST(DocumentFile, FlatArchiveOpensLikeTheCompoundFile) {
