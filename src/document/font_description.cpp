@@ -59,8 +59,10 @@ private:
         return 99;
     }
 
+    static bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+
     bool Number(int base, int64_t* out) {
-        while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t')) ++pos_;
+        while (pos_ < text_.size() && IsSpace(text_[pos_])) ++pos_;
         bool negative = false;
         if (pos_ < text_.size() && (text_[pos_] == u'+' || text_[pos_] == u'-')) {
             negative = text_[pos_] == u'-';
@@ -112,7 +114,8 @@ std::u16string FormatFontDescription(const FontDescriptionFields& font) {
 ParsedFontDescription ParseFontDescription(std::u16string_view text) {
     ParsedFontDescription r;
     FontDescriptionFields& f = r.font;
-    Scanner s(text);
+    // The text ends at a NUL, as a C string would.
+    Scanner s(text.substr(0, text.find(u'\0')));
     char16_t c = 0;
     if (!s.Literal(u'0') || !s.Literal(u'1') || !s.Literal(u',')) return r;
     if (!s.NotComma(kFontFaceReadLimit, &f.face)) return r;

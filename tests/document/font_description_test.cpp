@@ -48,6 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
         // %i reads octal and hexadecimal.
         ParseCase{u"01,Arial,h0x64,w010,i1,u0,s0,c0", 7, u"Arial", 100, 8, true, false, false, 0},
         ParseCase{u"01,Arial,h-5,w400,i0,u0,s0,c0", 7, u"Arial", -5, 400, false, false, false, 0},
+        // Numbers skip any white space before them; a flag character is taken as it is.
+        ParseCase{u"01,Arial,h\n\r 120,w\v\f700,i 1,u0,s0,c\t2", 4, u"Arial", 120, 700, false,
+                  false, false, 0},
+        ParseCase{u"01,Arial,h120,w700,i1,u0,s0,c\r\n2", 7, u"Arial", 120, 700, true, false, false,
+                  2},
         ParseCase{u"01,Arial", 1, u"Arial", 0, 0, false, false, false, 0},
         ParseCase{u"01,Arial,hx", 1, u"Arial", 0, 0, false, false, false, 0},
         ParseCase{u"", 0, u"", 0, 0, false, false, false, 0},
@@ -55,6 +60,14 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{u"01,,h100", 0, u"", 0, 0, false, false, false, 0},
         // Only the lowest bit of each flag character counts.
         ParseCase{u"01,Arial,h100,w400,i3,uA,sB,c0", 7, u"Arial", 100, 400, true, true, false, 0}));
+
+TEST(FontDescription, TextEndsAtANul) {
+    const ParsedFontDescription r =
+        ParseFontDescription(std::u16string_view(u"01,Ari\0al,h120,w700,i1,u0,s0,c0", 31));
+    EXPECT_EQ(r.fieldsRead, 1);
+    EXPECT_EQ(r.font.face, u"Ari");
+    EXPECT_EQ(r.font.size, 0);
+}
 
 TEST(FontDescription, LongFaceIsCutAt31Characters) {
     const std::u16string face40(40, u'F');
