@@ -134,7 +134,10 @@ int DecideSize(AztecJob& job, AztecWork& w) {
     if (!w.rune) {
         w.enc.header.clear();
         w.enc.messagePos = 0;
-        if (!FindBestPattern(job, w.enc, kNoSymbolHolds) || !w.enc.inputEnded) return 0;
+        // A message of 20000 bits or more is refused even when a set could split it.
+        if (!FindBestPattern(job, w.enc, kNoSymbolHolds) || !w.enc.inputEnded ||
+            w.enc.bitCount >= kNoSymbolHolds)
+            return 0;
         w.messagePattern = w.enc.pattern;
         w.messageBits = w.enc.bitCount;
         AztecTrace(w.trace, "BEST PATTERN: %s\n # of BITS: %d\n", w.messagePattern.c_str(),

@@ -49,6 +49,16 @@ TEST(AztecBadInput, MessagesOf20000BitsAndMore) {
     EXPECT_FALSE(EncodeRaster(std::string(3000, '\x80'), o));
 }
 
+// The bit count is checked, not only whether the search reached the end: 4999 digits end on the
+// very value that crosses 20000 bits (5 + 4 x 4999), one digit fewer stays below.
+TEST(AztecBadInput, SetOfAMessageEndingPast20000Bits) {
+    AztecOptions o;
+    o.symbols = 9;
+    o.moduleSize = 1;
+    EXPECT_TRUE(EncodeRaster(std::string(4998, '7'), o));
+    EXPECT_FALSE(EncodeRaster(std::string(4999, '7'), o));
+}
+
 TEST(AztecBadInput, ArgumentRecordOutOfRange) {
     AztecEncodeArgs args;
     const uint8_t text[] = "HELLO";
