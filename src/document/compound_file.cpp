@@ -14,6 +14,7 @@ namespace {
 #define TSY_GSF_FUNCTIONS(X)          \
     X(gsf_init)                       \
     X(g_object_unref)                 \
+    X(g_clear_error)                  \
     X(gsf_outfile_new_child)          \
     X(gsf_output_write)               \
     X(gsf_output_close)               \
@@ -143,7 +144,8 @@ CompoundFileRead ParseCompoundFile(std::string_view bytes) {
                                   static_cast<gsf_off_t>(bytes.size()), FALSE));
     GError* err = nullptr;
     GObjectPtr<GsfInfile> ole(gsf->gsf_infile_msole_new(input.p, &err));
-    g_clear_error(&err);
+    // The error comes from libgsf's GLib, which may not be the one this program is linked with.
+    gsf->g_clear_error(&err);
     if (!ole.p) return result;
     result.ok = true;
     gsf->gsf_infile_msole_get_class_id(reinterpret_cast<GsfInfileMSOle*>(ole.p),
