@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "imaging/bit_run_writer.h"
 #include "imaging/raster_limits.h"
@@ -18,21 +20,33 @@ struct Grid {
     }
 };
 
+// The pixels of one module: `before` for the columns left of the undercut column, `after` from
+// it on (equal when nothing is thinned).
+uint64_t ModuleBits(int before, int after, int32_t X, int32_t l) {
+    const uint64_t all = (uint64_t{1} << X) - 1;
+    const uint64_t right = (uint64_t{1} << (X - l)) - 1;
+    return (before ? all & ~right : 0) | (after ? right : 0);
+}
+
 // One pixel row j of matrix row r, following the undercut rules on module values.
 void EmitPixelRow(BitRunWriter& out, const Grid& g, int32_t r, int32_t j, int32_t X, int32_t Y,
                   int32_t u, int dark, int light) {
     const bool inBottomBand = u > 0 && j >= Y - u;
+    const int32_t l = X - u;
+    const bool thinsRight = u > 0 && l >= 0 && l < X;
     for (int32_t c = 0; c < g.cols; ++c) {
         const bool d = g.dark(r, c);
         int v = d ? dark : light;
         if (d && inBottomBand && !g.dark(r + 1, c)) v = light;
-        const int32_t l = X - u;
-        if (u > 0 && l >= 0 && l < X) {
+        int after = v;
+        if (thinsRight && v == dark &&
+            (c == g.cols - 1 || !g.dark(r, c + 1) || (inBottomBand && !g.dark(r + 1, c + 1))))
+            after = light;
+        if (X <= 56) {
+            out.put(ModuleBits(v, after, X, thinsRight ? l : X), X);
+        } else if (thinsRight) {
             out.run(v, l);
-            if (v == dark &&
-                (c == g.cols - 1 || !g.dark(r, c + 1) || (inBottomBand && !g.dark(r + 1, c + 1))))
-                v = light;
-            out.run(v, X - l);
+            out.run(after, X - l);
         } else {
             out.run(v, X);
         }
@@ -62,10 +76,21 @@ BlockHandle ScaleModuleMatrix(const uint8_t* matrix, int32_t* height, int32_t* w
     const int dark = 1 - light;
     const int32_t u = undercutPx > 0 ? undercutPx : 0;
     const Grid grid{matrix, *height, *width, (int64_t{*width} + 7) / 8};
-    BitRunWriter writer(out);
-    for (int32_t r = 0; r < grid.rows; ++r)
-        for (int32_t j = 0; j < moduleHeightPx; ++j)
+    // Within a module row, the pixel rows above the undercut band are all alike, and so are
+    // the rows inside it: each kind is drawn once and copied.
+    const std::size_t stride = static_cast<std::size_t>(RasterStride(pixelW));
+    const int32_t bandStart = std::clamp(moduleHeightPx - u, 0, moduleHeightPx);
+    uint8_t* row = out;
+    for (int32_t r = 0; r < grid.rows; ++r) {
+        for (int32_t j = 0; j < moduleHeightPx; ++j, row += stride) {
+            if (j != 0 && j != bandStart) {
+                std::memcpy(row, row - stride, stride);
+                continue;
+            }
+            BitRunWriter writer(row);
             EmitPixelRow(writer, grid, r, j, moduleWidthPx, moduleHeightPx, u, dark, light);
+        }
+    }
     BlockUnlock(block);
     *width = static_cast<int32_t>(pixelW);
     *height = static_cast<int32_t>(pixelH);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -60,12 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ScaleModuleMatrixTest,
     testing::Values(
         ScaleCase{"NoUndercut3x2", {"X.", ".X"}, 3, 2, 0, {"XXX...", "XXX...", "...XXX", "...XXX"}},
-        ScaleCase{"IsolatedModuleUndercut1",
-                  {"X"},
-                  4,
-                  4,
-                  1,
-                  {"XXX.", "XXX.", "XXX.", "...."}},
+        ScaleCase{"IsolatedModuleUndercut1", {"X"}, 4, 4, 1, {"XXX.", "XXX.", "XXX.", "...."}},
         ScaleCase{"HorizontalRunKeepsBand",
                   {"XX"},
                   4,
@@ -73,15 +70,59 @@ INSTANTIATE_TEST_SUITE_P(
                   1,
                   {"XXXXXXX.", "XXXXXXX.", "XXXXXXX.", "........"}},
         ScaleCase{"VerticalRunJoined", {"X", "X"}, 2, 2, 1, {"X.", "X.", "X.", ".."}},
-        ScaleCase{"DiagonalCornerThinned",
-                  {"XX", "X."},
-                  2,
-                  2,
-                  1,
-                  {"XXX.", "X...", "X...", "...."}},
+        ScaleCase{"DiagonalCornerThinned", {"XX", "X."}, 2, 2, 1, {"XXX.", "X...", "X...", "...."}},
         ScaleCase{"UndercutWiderThanModule", {"X", "."}, 2, 2, 3, {"..", "..", "..", ".."}},
         ScaleCase{"UndercutEqualsWidth", {"X", "X"}, 2, 2, 2, {"..", "..", "..", ".."}}),
     [](const auto& info) { return info.param.name; });
+
+// The undercut rule pixel by pixel, as plainly as it can be said; the scaler draws runs.
+std::vector<uint8_t> ReferenceScale(const ModuleMatrix& m, int X, int Y, bool reverse, int u) {
+    const int light = reverse ? 0 : 1, dark = 1 - light;
+    const int W = m.width() * X, stride = (W + 15) / 16 * 2;
+    std::vector<uint8_t> out(static_cast<std::size_t>(stride) * m.height() * Y, 0);
+    auto isDark = [&](int r, int c) { return r < m.height() && c < m.width() && m.get(c, r); };
+    for (int py = 0; py < m.height() * Y; ++py) {
+        for (int px = 0; px < stride * 8; ++px) {
+            int v = light;
+            if (px < W) {
+                const int r = py / Y, j = py % Y, c = px / X, k = px % X;
+                const bool d = isDark(r, c);
+                const bool band = u > 0 && j >= Y - u;
+                v = d ? dark : light;
+                if (d && band && !isDark(r + 1, c)) v = light;
+                const int l = X - u;
+                if (u > 0 && l >= 0 && l < X && k >= l && v == dark &&
+                    (c == m.width() - 1 || !isDark(r, c + 1) || (band && !isDark(r + 1, c + 1))))
+                    v = light;
+            }
+            if (v) out[static_cast<std::size_t>(py) * stride + px / 8] |= 0x80 >> (px % 8);
+        }
+    }
+    return out;
+}
+
+TEST(ScaleModuleMatrix, MatchesThePixelRuleOnRandomMatrices) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 400; ++round) {
+        ModuleMatrix m(1 + static_cast<int>(rng() % 23), 1 + static_cast<int>(rng() % 9));
+        for (int y = 0; y < m.height(); ++y)
+            for (int x = 0; x < m.width(); ++x) m.set(x, y, rng() % 2);
+        const int X = 1 + static_cast<int>(rng() % (round % 10 == 0 ? 70 : 6));
+        const int Y = 1 + static_cast<int>(rng() % 5);
+        const int u = static_cast<int>(rng() % 8) - 1;
+        const bool reverse = rng() % 2;
+        int32_t h = m.height(), w = m.width();
+        OwnedRaster r(ScaleModuleMatrix(m, &h, &w, X, Y, reverse, u), 0, 0, nullptr);
+        ASSERT_TRUE(r);
+        const auto expected = ReferenceScale(m, X, Y, reverse, u);
+        ASSERT_EQ(BlockSize(r.handle()), expected.size());
+        const auto* bits = static_cast<const uint8_t*>(BlockLock(r.handle()));
+        ASSERT_TRUE(std::equal(expected.begin(), expected.end(), bits))
+            << "round " << round << ": " << m.width() << "x" << m.height() << " X=" << X
+            << " Y=" << Y << " u=" << u << " reverse=" << reverse;
+        BlockUnlock(r.handle());
+    }
+}
 
 TEST(ScaleModuleMatrix, PaddingCarriesLightValue) {
     for (bool reverse : {false, true}) {
