@@ -100,29 +100,6 @@ int LoadGlyph(const OpenedFace& opened, const LineMetrics& metrics, char32_t c) 
     return static_cast<int>((slot->advance.x + metrics.boldStrength + 32) >> 6);
 }
 
-// Advances of the glyphs met so far, per face, size and synthetic bold; loading a hinted glyph
-// costs microseconds and captions repeat the same few characters.
-using AdvanceKey = std::tuple<FT_Face, int, FT_Pos>;
-std::map<AdvanceKey, std::unordered_map<char32_t, int>>& AdvanceCache() {
-    static auto* cache = new std::map<AdvanceKey, std::unordered_map<char32_t, int>>;
-    return *cache;
-}
-
-int64_t LineWidth(const OpenedFace& opened, const LineMetrics& metrics, const std::u32string& text,
-                  bool usable) {
-    if (!usable) return static_cast<int64_t>(text.size()) * (metrics.em / 2);
-    auto& advances = AdvanceCache()[{opened.face, metrics.em, metrics.boldStrength}];
-    int64_t width = 0;
-    for (char32_t c : text) {
-        auto found = advances.find(c);
-        if (found == advances.end()) {
-            found = advances.emplace(c, LoadGlyph(opened, metrics, c)).first;
-        }
-        width += found->second;
-    }
-    return width;
-}
-
 // A glyph as rendered: one-bit rows top first, pitch bytes each.
 struct RenderedGlyph {
     int advance = 0;
@@ -167,6 +144,15 @@ const RenderedGlyph& CachedGlyph(const OpenedFace& opened, const LineMetrics& me
     auto found = glyphs.find(c);
     if (found == glyphs.end()) found = glyphs.emplace(c, Render(opened, metrics, c)).first;
     return found->second;
+}
+
+// Measuring renders the glyphs the caption will draw anyway, so each is hinted once.
+int64_t LineWidth(const OpenedFace& opened, const LineMetrics& metrics, const std::u32string& text,
+                  bool usable) {
+    if (!usable) return static_cast<int64_t>(text.size()) * (metrics.em / 2);
+    int64_t width = 0;
+    for (char32_t c : text) width += CachedGlyph(opened, metrics, c).advance;
+    return width;
 }
 
 template <class Plot>
