@@ -11,7 +11,9 @@ class ModuleMatrix {
 public:
     ModuleMatrix() = default;
     ModuleMatrix(int width, int height)
-        : width_(width), height_(height), stride_((width + 7) / 8),
+        : width_(width),
+          height_(height),
+          stride_((width + 7) / 8),
           bits_(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height), 0) {}
 
     int width() const { return width_; }

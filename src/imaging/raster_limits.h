@@ -9,7 +9,9 @@ inline constexpr int64_t kMaxRasterSide = 32767;
 inline constexpr int64_t kMaxRasterBytes = int64_t{256} * 1024 * 1024;
 
 // Bytes of one raster row: padded to 16 bits.
-inline constexpr int64_t RasterStride(int64_t widthPx) { return (widthPx + 15) / 16 * 2; }
+inline constexpr int64_t RasterStride(int64_t widthPx) {
+    return (widthPx + 15) / 16 * 2;
+}
 
 // True when a widthPx x heightPx one-bit raster is within the limits (both sides at least 1).
 inline constexpr bool RasterSizeOk(int64_t widthPx, int64_t heightPx) {

@@ -31,9 +31,13 @@ bool BlockUnlock(BlockHandle block) {
     return --block->locks > 0;
 }
 
-std::size_t BlockSize(BlockHandle block) { return block ? block->size : 0; }
+std::size_t BlockSize(BlockHandle block) {
+    return block ? block->size : 0;
+}
 
-int BlockLockCount(BlockHandle block) { return block ? block->locks : 0; }
+int BlockLockCount(BlockHandle block) {
+    return block ? block->locks : 0;
+}
 
 void BlockFree(BlockHandle block) {
     if (!block) return;

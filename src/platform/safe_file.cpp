@@ -47,8 +47,8 @@ bool SaveFileSafely(const std::filesystem::path& target,
     }
     bool ok = write(f);
     if (!ok && err.empty()) err = target.string() + ": writing failed";
-    if (ok && (std::fflush(f) != 0 ||
-               (durability == Durability::Flushed && fsync(fileno(f)) != 0))) {
+    if (ok &&
+        (std::fflush(f) != 0 || (durability == Durability::Flushed && fsync(fileno(f)) != 0))) {
         err = Reason(target, errno);
         ok = false;
     }

@@ -10,14 +10,22 @@ namespace {
 
 ZXing::BarcodeFormat ToFormat(Symbology s) {
     switch (s) {
-        case Symbology::Aztec: return ZXing::BarcodeFormat::Aztec;
-        case Symbology::PDF417: return ZXing::BarcodeFormat::PDF417;
-        case Symbology::QRCode: return ZXing::BarcodeFormat::QRCode;
-        case Symbology::Code128: return ZXing::BarcodeFormat::Code128;
-        case Symbology::Code39: return ZXing::BarcodeFormat::Code39;
-        case Symbology::EAN13: return ZXing::BarcodeFormat::EAN13;
-        case Symbology::ITF: return ZXing::BarcodeFormat::ITF;
-        case Symbology::Code93: return ZXing::BarcodeFormat::Code93;
+        case Symbology::Aztec:
+            return ZXing::BarcodeFormat::Aztec;
+        case Symbology::PDF417:
+            return ZXing::BarcodeFormat::PDF417;
+        case Symbology::QRCode:
+            return ZXing::BarcodeFormat::QRCode;
+        case Symbology::Code128:
+            return ZXing::BarcodeFormat::Code128;
+        case Symbology::Code39:
+            return ZXing::BarcodeFormat::Code39;
+        case Symbology::EAN13:
+            return ZXing::BarcodeFormat::EAN13;
+        case Symbology::ITF:
+            return ZXing::BarcodeFormat::ITF;
+        case Symbology::Code93:
+            return ZXing::BarcodeFormat::Code93;
     }
     return ZXing::BarcodeFormat::None;
 }

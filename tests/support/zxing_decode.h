@@ -11,8 +11,8 @@ enum class Symbology { Aztec, PDF417, QRCode, Code128, Code39, EAN13, ITF, Code9
 
 struct Decoded {
     bool ok = false;
-    std::string bytes;        // content bytes without ECI markers
-    std::string bytesEci;     // content following the ECI protocol (\000026 markers)
+    std::string bytes;     // content bytes without ECI markers
+    std::string bytesEci;  // content following the ECI protocol (\000026 markers)
     bool hasEci = false;
     std::string symbologyId;  // ]zm
     std::string ecLevel;
@@ -24,7 +24,7 @@ struct Decoded {
 };
 
 struct DecodeOptions {
-    int quietZone = 10;          // white pixels added on every side
+    int quietZone = 10;  // white pixels added on every side
     bool code39Extended = false;
     bool code39Check = false;
     bool pure = false;

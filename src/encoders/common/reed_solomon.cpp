@@ -13,7 +13,8 @@ GaloisField::GaloisField(int size, int polynomial)
         x <<= 1;
         if (x >= size) x ^= polynomial;
     }
-    for (int i = 0; i < size - 1; ++i) log_[static_cast<std::size_t>(exp_[static_cast<std::size_t>(i)])] = i;
+    for (int i = 0; i < size - 1; ++i)
+        log_[static_cast<std::size_t>(exp_[static_cast<std::size_t>(i)])] = i;
 }
 
 std::vector<int> RsGenerator(const GaloisField& gf, int k, int firstRoot) {
@@ -23,13 +24,14 @@ std::vector<int> RsGenerator(const GaloisField& gf, int k, int firstRoot) {
     for (int i = 0; i < k; ++i) {
         const int root = gf.exp(firstRoot + i);
         for (int j = i + 1; j > 0; --j)
-            g[static_cast<std::size_t>(j)] =
-                g[static_cast<std::size_t>(j - 1)] ^ gf.multiply(g[static_cast<std::size_t>(j)], root);
+            g[static_cast<std::size_t>(j)] = g[static_cast<std::size_t>(j - 1)] ^
+                                             gf.multiply(g[static_cast<std::size_t>(j)], root);
         g[0] = gf.multiply(g[0], root);
     }
     // g[k] is the leading 1; return the others highest order first.
     std::vector<int> out(static_cast<std::size_t>(k));
-    for (int i = 0; i < k; ++i) out[static_cast<std::size_t>(i)] = g[static_cast<std::size_t>(k - 1 - i)];
+    for (int i = 0; i < k; ++i)
+        out[static_cast<std::size_t>(i)] = g[static_cast<std::size_t>(k - 1 - i)];
     return out;
 }
 
@@ -41,9 +43,10 @@ std::vector<int> RsCheckWords(const GaloisField& gf, const int* data, int count,
     for (int i = 0; i < count; ++i) {
         const int factor = data[i] ^ rem[0];
         for (int j = 0; j + 1 < k; ++j)
-            rem[static_cast<std::size_t>(j)] =
-                rem[static_cast<std::size_t>(j + 1)] ^ gf.multiply(factor, g[static_cast<std::size_t>(j)]);
-        rem[static_cast<std::size_t>(k - 1)] = gf.multiply(factor, g[static_cast<std::size_t>(k - 1)]);
+            rem[static_cast<std::size_t>(j)] = rem[static_cast<std::size_t>(j + 1)] ^
+                                               gf.multiply(factor, g[static_cast<std::size_t>(j)]);
+        rem[static_cast<std::size_t>(k - 1)] =
+            gf.multiply(factor, g[static_cast<std::size_t>(k - 1)]);
     }
     return rem;
 }

@@ -17,13 +17,14 @@ TEST(ReedSolomon, QrVersion1MExample) {
 TEST(ReedSolomon, CodewordEvaluatesToZeroAtEveryRoot) {
     struct {
         int size, poly, first, k;
-    } cases[] = {{16, 19, 1, 5}, {64, 67, 1, 12}, {256, 301, 1, 20}, {1024, 1033, 1, 33},
-                 {4096, 4201, 1, 40}, {256, 285, 0, 30}};
+    } cases[] = {{16, 19, 1, 5},      {64, 67, 1, 12},     {256, 301, 1, 20},
+                 {1024, 1033, 1, 33}, {4096, 4201, 1, 40}, {256, 285, 0, 30}};
     for (auto c : cases) {
         const GaloisField gf(c.size, c.poly);
         std::vector<int> word;
         for (int i = 0; i < 50; ++i) word.push_back((i * 37 + 11) % c.size);
-        const auto check = RsCheckWords(gf, word.data(), static_cast<int>(word.size()), c.k, c.first);
+        const auto check =
+            RsCheckWords(gf, word.data(), static_cast<int>(word.size()), c.k, c.first);
         word.insert(word.end(), check.begin(), check.end());
         for (int r = 0; r < c.k; ++r) {
             const int x = gf.exp(c.first + r);
