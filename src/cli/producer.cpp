@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
-#include "cli/document_writer.h"
+#include "export/document_export.h"
 #include "cli/help_texts.h"
 #include "cli/message_file.h"
 #include "cli/output_name.h"

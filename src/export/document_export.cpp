@@ -1,4 +1,4 @@
-#include "cli/document_writer.h"
+#include "export/document_export.h"
 
 #include "document/encoder_doc.h"
 #include "export/export_source.h"

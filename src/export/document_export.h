@@ -1,4 +1,5 @@
-// Writing a built document to a file: a picture, metafile or C++ pair chosen by the name.
+// Writing a built document to a file: a picture, metafile or C++ pair chosen by the name. The
+// command line, the batch build and the GUI share it.
 #pragma once
 
 #include <filesystem>
