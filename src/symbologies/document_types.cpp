@@ -3,6 +3,7 @@
 #include <array>
 
 #include "document/class_ids.h"
+#include "message/combo_choice.h"
 #include "symbologies/aztec/aztec_doc.h"
 #include "symbologies/code128/code128_doc.h"
 #include "symbologies/code39/code39_doc.h"
@@ -40,17 +41,6 @@ const std::array<DocumentType, 7> kTypes = {{
      u"BarcodeAztecAnimated", u"Barcode Symbol - Aztec Animated", kAztecAnimatedClassId, &NotYet},
 }};
 
-char16_t Lower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
-}
-
-bool EqualNoCase(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
-}
-
 }  // namespace
 
 std::span<const DocumentType> DocumentTypes() {
@@ -66,7 +56,7 @@ const DocumentType& FindDocumentType(DocumentKind kind) {
 const DocumentType* FindDocumentTypeByExtension(std::u16string_view extension) {
     if (!extension.empty() && extension.front() == u'.') extension.remove_prefix(1);
     for (const DocumentType& t : kTypes)
-        if (EqualNoCase(t.extension.substr(1), extension)) return &t;
+        if (EqualsIgnoringCase(t.extension.substr(1), extension)) return &t;
     return nullptr;
 }
 
