@@ -16,10 +16,16 @@ struct LatchValues {
     int values[2];
 };
 constexpr LatchValues kSubModeLatch[kTextModeCount][kTextModeCount] = {
-    {{0, {}}, {1, {27}}, {1, {28}}, {2, {28, 25}}},
-    {{2, {28, 28}}, {0, {}}, {1, {28}}, {2, {28, 25}}},
-    {{1, {28}}, {1, {27}}, {0, {}}, {1, {25}}},
-    {{1, {29}}, {2, {29, 27}}, {2, {29, 28}}, {0, {}}},
+    {{0, {}}, {1, {kLatchLower}}, {1, {kLatchMixed}}, {2, {kLatchMixed, kLatchPunct}}},
+    {{2, {kLatchMixed, kLatchAlphaMixed}},
+     {0, {}},
+     {1, {kLatchMixed}},
+     {2, {kLatchMixed, kLatchPunct}}},
+    {{1, {kLatchAlphaMixed}}, {1, {kLatchLower}}, {0, {}}, {1, {kLatchPunct}}},
+    {{1, {kLatchAlphaPunct}},
+     {2, {kLatchAlphaPunct, kLatchLower}},
+     {2, {kLatchAlphaPunct, kLatchMixed}},
+     {0, {}}},
 };
 
 int LetterMode(char letter) {
