@@ -36,7 +36,6 @@ public:
     static CArchive ForLoading(std::string_view bytes);
 
     bool IsStoring() const { return storing_; }
-    bool IsLoading() const { return !storing_; }
 
     void WriteInt32(int32_t value);
     void WriteFloat(float value);

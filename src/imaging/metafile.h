@@ -28,7 +28,6 @@ public:
     // The whole file: placeable header, then the metafile. Empty before a successful Create.
     std::string Bytes() const;
 
-    const std::array<uint8_t, kPlaceableHeaderSize>& PlaceableHeader() const { return header_; }
     int DrawnWidth() const { return drawnWidth_; }
     int DrawnHeight() const { return drawnHeight_; }
 

@@ -13,9 +13,6 @@ namespace tsy {
 
 inline constexpr std::size_t kLogFontFaceMax = 31;  // LF_FACESIZE less the terminator
 inline constexpr int32_t kFontWeightDontCare = 0;
-inline constexpr int32_t kFontWeightNormal = 400;
-inline constexpr int32_t kFontWeightBold = 700;
-inline constexpr uint8_t kAnsiCharset = 0;
 inline constexpr uint8_t kDefaultCharset = 1;
 
 struct LogFont {
