@@ -23,9 +23,6 @@ std::string MakeIdentifier(std::string_view stem);
 // characters, one per escaped character.
 std::string EscapeCaption(std::u16string_view caption);
 
-// UTF-16 to UTF-8; unpaired surrogates become U+FFFD.
-std::string Utf8(std::u16string_view text);
-
 char PreviewChar(uint8_t grey);
 
 // One line of the contents table for up to 16 bytes starting at offset.

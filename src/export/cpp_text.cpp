@@ -22,24 +22,6 @@ void AppendShortHex(std::string& out, unsigned v) {
     out += text;
 }
 
-void AppendCodePointUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
 bool HighSurrogate(char16_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
 }
@@ -80,16 +62,6 @@ std::string EscapeCaption(std::u16string_view caption) {
         out.push_back(static_cast<char>(c));
     }
     if (afterEscape) out += "L\"";
-    return out;
-}
-
-std::string Utf8(std::u16string_view text) {
-    std::string out;
-    for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
-        char32_t c = CodePointAt(text, i, &n);
-        if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;
-        AppendCodePointUtf8(out, c);
-    }
     return out;
 }
 

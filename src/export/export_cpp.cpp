@@ -5,6 +5,7 @@
 
 #include "export/image_writers.h"
 #include "platform/safe_file.h"
+#include "platform/utf8_text.h"
 
 namespace tsy {
 namespace {
@@ -51,7 +52,7 @@ bool CExportCpp::Prepare(const std::filesystem::path& output, const ExportSource
 std::string CExportCpp::HeaderText(const ExportSource& source) const {
     const char* id = names_.identifier.c_str();
     const std::string cpName =
-        source.codepageName.empty() ? "not_supported" : Utf8(source.codepageName);
+        source.codepageName.empty() ? "not_supported" : Utf16ToUtf8Text(source.codepageName);
     std::string h = Banner();
     h += Format("#ifndef _TSY_%s_H_\n", id);
     h += Format("#define _TSY_%s_H_ 1\n\n", id);
