@@ -1,29 +1,20 @@
 // 24-bit BMP: BITMAPFILEHEADER, BITMAPINFOHEADER, rows bottom up in BGR, padded to 4 bytes.
 #include "export/image_writers.h"
-#include "export/le_bytes.h"
+#include "imaging/dib_header.h"
+#include "platform/le_bytes.h"
 
 namespace tsy {
 
 bool WriteBmp(const RgbImage& picture, ByteSink& out, std::string* error) {
     if (!CheckPicture(picture, error)) return false;
-    const uint32_t stride = (static_cast<uint32_t>(picture.width) * 3 + 3) & ~3u;
+    const uint32_t stride = DibStride24(picture.width);
     const uint32_t imageBytes = stride * static_cast<uint32_t>(picture.height);
     std::string head;
     head += "BM";
     PutLe32(head, 54 + imageBytes);
     PutLe32(head, 0);
     PutLe32(head, 54);
-    PutLe32(head, 40);
-    PutLe32(head, static_cast<uint32_t>(picture.width));
-    PutLe32(head, static_cast<uint32_t>(picture.height));
-    PutLe16(head, 1);
-    PutLe16(head, 24);
-    PutLe32(head, 0);  // BI_RGB
-    PutLe32(head, imageBytes);
-    PutLe32(head, 3780);  // 96 dpi in pixels per metre
-    PutLe32(head, 3780);
-    PutLe32(head, 0);
-    PutLe32(head, 0);
+    PutDibHeader24(head, picture.width, picture.height, 3780);  // 96 dpi in pixels per metre
     if (!out.Write(head.data(), head.size())) return false;
     return WriteBgrRowsBottomUp(picture, out, stride);
 }

@@ -1,7 +1,7 @@
 // ZSoft PCX version 5: three 8-bit planes (red, green, blue) per scan line, run-length encoded.
 // Runs stop at the end of each plane's line, which every reader accepts.
 #include "export/image_writers.h"
-#include "export/le_bytes.h"
+#include "platform/le_bytes.h"
 
 namespace tsy {
 namespace {

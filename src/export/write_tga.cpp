@@ -1,7 +1,7 @@
 // Truevision TGA: uncompressed true colour (type 2), 24 bits BGR, rows bottom up, with the
 // version 2 footer so readers can tell the file by its contents.
 #include "export/image_writers.h"
-#include "export/le_bytes.h"
+#include "platform/le_bytes.h"
 
 namespace tsy {
 

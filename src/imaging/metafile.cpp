@@ -4,7 +4,9 @@
 
 #include <cmath>
 
+#include "imaging/dib_header.h"
 #include "imaging/raster_limits.h"
+#include "platform/le_bytes.h"
 #include "platform/safe_file.h"
 
 namespace tsy {
@@ -23,37 +25,17 @@ constexpr uint16_t kMmAnisotropic = 8;
 constexpr uint16_t kColorOnColor = 3;
 constexpr uint32_t kSrcCopy = 0x00CC0020;
 
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v & 0xFF));
-    out.push_back(static_cast<uint8_t>((v >> 8) & 0xFF));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
 // A record of 16-bit parameters, given in file order.
 void Record(std::vector<uint8_t>& out, uint16_t function, std::initializer_list<uint16_t> params) {
-    Put32(out, static_cast<uint32_t>(3 + params.size()));
-    Put16(out, function);
-    for (uint16_t p : params) Put16(out, p);
+    PutLe32(out, static_cast<uint32_t>(3 + params.size()));
+    PutLe16(out, function);
+    for (uint16_t p : params) PutLe16(out, p);
 }
 
 // BITMAPINFOHEADER and 24-bit bottom-up BGR rows padded to 4 bytes.
 void PutDib(std::vector<uint8_t>& out, const RgbImage& image) {
-    const uint32_t stride = (static_cast<uint32_t>(image.width) * 3 + 3) & ~3u;
-    Put32(out, 40);
-    Put32(out, static_cast<uint32_t>(image.width));
-    Put32(out, static_cast<uint32_t>(image.height));
-    Put16(out, 1);
-    Put16(out, 24);
-    Put32(out, 0);  // BI_RGB
-    Put32(out, stride * static_cast<uint32_t>(image.height));
-    Put32(out, 0);
-    Put32(out, 0);
-    Put32(out, 0);
-    Put32(out, 0);
+    const uint32_t stride = DibStride24(image.width);
+    PutDibHeader24(out, image.width, image.height, 0);
     for (int y = image.height - 1; y >= 0; --y) {
         const uint8_t* in = image.row(y);
         for (int x = 0; x < image.width; ++x) {
@@ -69,17 +51,17 @@ void PutDib(std::vector<uint8_t>& out, const RgbImage& image) {
 
 void DibStretchBlt(std::vector<uint8_t>& out, const RgbImage& image, uint16_t w, uint16_t h) {
     const std::size_t start = out.size();
-    Put32(out, 0);  // size, patched below
-    Put16(out, kMetaDibStretchBlt);
-    Put32(out, kSrcCopy);
-    Put16(out, static_cast<uint16_t>(image.height));  // source height, width, y, x
-    Put16(out, static_cast<uint16_t>(image.width));
-    Put16(out, 0);
-    Put16(out, 0);
-    Put16(out, h);  // destination height, width, y, x
-    Put16(out, w);
-    Put16(out, 0);
-    Put16(out, 0);
+    PutLe32(out, 0);  // size, patched below
+    PutLe16(out, kMetaDibStretchBlt);
+    PutLe32(out, kSrcCopy);
+    PutLe16(out, static_cast<uint16_t>(image.height));  // source height, width, y, x
+    PutLe16(out, static_cast<uint16_t>(image.width));
+    PutLe16(out, 0);
+    PutLe16(out, 0);
+    PutLe16(out, h);  // destination height, width, y, x
+    PutLe16(out, w);
+    PutLe16(out, 0);
+    PutLe16(out, 0);
     PutDib(out, image);
     const auto words = static_cast<uint32_t>((out.size() - start) / 2);
     for (int i = 0; i < 4; ++i) out[start + i] = static_cast<uint8_t>(words >> (8 * i));
@@ -124,13 +106,13 @@ int CMetafile::Create(const RgbImage& source, double scaleX, double scaleY, int 
     Record(body, kMetaEof, {});
 
     records_.reserve(18 + body.size());
-    Put16(records_, 1);       // memory metafile
-    Put16(records_, 9);       // header size in words
-    Put16(records_, 0x0300);  // version
-    Put32(records_, static_cast<uint32_t>((18 + body.size()) / 2));
-    Put16(records_, 0);  // objects
-    Put32(records_, largest);
-    Put16(records_, 0);
+    PutLe16(records_, 1);       // memory metafile
+    PutLe16(records_, 9);       // header size in words
+    PutLe16(records_, 0x0300);  // version
+    PutLe32(records_, static_cast<uint32_t>((18 + body.size()) / 2));
+    PutLe16(records_, 0);  // objects
+    PutLe32(records_, largest);
+    PutLe16(records_, 0);
     records_.insert(records_.end(), body.begin(), body.end());
 
     const uint16_t words[10] = {static_cast<uint16_t>(kPlaceableKey & 0xFFFF),

@@ -2,39 +2,31 @@
 #include <vector>
 
 #include "imaging/scalers.h"
+#include "platform/le_bytes.h"
 
 namespace tsy {
 namespace {
-
-void Put16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back(static_cast<uint8_t>(v));
-    b.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& b, uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
 
 std::vector<uint8_t> BmpHeader(uint32_t widthPx, uint32_t heightPx, uint32_t imageSize) {
     std::vector<uint8_t> h;
     h.reserve(62);
     h.push_back('B');
     h.push_back('M');
-    Put32(h, 62 + imageSize);
-    Put16(h, 0);
-    Put16(h, 0);
-    Put32(h, 62);
-    Put32(h, 40);
-    Put32(h, widthPx);
-    Put32(h, heightPx);
-    Put16(h, 1);
-    Put16(h, 1);
-    Put32(h, 0);
-    Put32(h, imageSize);
-    Put32(h, 0);
-    Put32(h, 0);
-    Put32(h, 2);
-    Put32(h, 2);
+    PutLe32(h, 62 + imageSize);
+    PutLe16(h, 0);
+    PutLe16(h, 0);
+    PutLe32(h, 62);
+    PutLe32(h, 40);
+    PutLe32(h, widthPx);
+    PutLe32(h, heightPx);
+    PutLe16(h, 1);
+    PutLe16(h, 1);
+    PutLe32(h, 0);
+    PutLe32(h, imageSize);
+    PutLe32(h, 0);
+    PutLe32(h, 0);
+    PutLe32(h, 2);
+    PutLe32(h, 2);
     for (uint8_t c : {0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00}) h.push_back(c);
     return h;
 }

@@ -24,16 +24,8 @@ std::pair<int64_t, int64_t> Clip(int64_t start, int64_t length, int64_t limit) {
 }  // namespace
 
 Bitmap1 MakeBitmap1(int width, int height, const uint8_t* bits) {
-    Bitmap1 mono;
-    if (width <= 0 || height <= 0) return mono;
-    mono.width = width;
-    mono.height = height;
-    const std::size_t size = Bytes(mono.stride(), height);
-    if (bits == nullptr) {
-        mono.bits.assign(size, 0);
-    } else {
-        mono.bits.assign(bits, bits + size);
-    }
+    Bitmap1 mono = MakeFilledBitmap1(width, height, false);
+    if (bits != nullptr) std::copy(bits, bits + mono.bits.size(), mono.bits.begin());
     return mono;
 }
 
