@@ -1,25 +1,35 @@
 # Helpers so every folder declares its targets the same way.
 
-set(TESSALY_WARNINGS -Wall -Wextra -Werror)
+set(TESSALY_WARNINGS -Wall -Wextra)
+if(TESSALY_WERROR)
+  list(APPEND TESSALY_WARNINGS -Werror)
+endif()
 
+# A library exposes only its own folder to its users: its public include directory is a view
+# holding one link, src/<folder> -> the folder, so including a layer one does not link fails
+# to compile.
 function(tsy_library name)
-  cmake_parse_arguments(A "" "" "SOURCES;DEPS;PKG" ${ARGN})
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
   add_library(${name} STATIC ${A_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/include)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  set(view ${PROJECT_BINARY_DIR}/include-views/${name})
+  get_filename_component(parent ${view}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${view}/${folder} SYMBOLIC)
+  target_include_directories(${name} PUBLIC ${view} ${PROJECT_SOURCE_DIR}/include)
   target_compile_options(${name} PRIVATE ${TESSALY_WARNINGS})
   target_link_libraries(${name} PUBLIC ${A_DEPS})
 endfunction()
 
-# One gtest program; its tests are registered with ctest.
+# One gtest program; ctest lists each of its tests.
 function(tsy_test name)
   cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_compile_options(${name} PRIVATE ${TESSALY_WARNINGS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT
-    "TSY_SOURCE_DIR=${PROJECT_SOURCE_DIR};TSY_BINARY_DIR=${PROJECT_BINARY_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "TSY_BINARY_DIR=${PROJECT_BINARY_DIR}")
 endfunction()
 
 function(tsy_bench name)
@@ -28,10 +38,3 @@ function(tsy_bench name)
   target_compile_options(${name} PRIVATE ${TESSALY_WARNINGS})
   target_link_libraries(${name} PRIVATE ${A_DEPS} benchmark::benchmark benchmark::benchmark_main)
 endfunction()
-
-# Adds a subdirectory only once its owner has created it.
-macro(tsy_optional_subdirectory dir)
-  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-    add_subdirectory(${dir})
-  endif()
-endmacro()

@@ -1,4 +1,4 @@
-// Device-independent stand-ins for the one-bit and screen-compatible bitmaps of the design.
+// Device-independent one-bit and screen-compatible (24-bit RGB) bitmaps.
 #pragma once
 
 #include <cstdint>

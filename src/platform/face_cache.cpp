@@ -227,10 +227,3 @@ const OpenedFace& OpenFace(const LogFont& lf) {
 
 }  // namespace tsy::detail
 
-#if defined(__SANITIZE_ADDRESS__)
-// FcInit keeps a few hundred bytes nobody can free; every program that draws a caption would
-// otherwise fail its leak check on them.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-#endif

@@ -1,3 +1,4 @@
+#include "support/require.h"
 #include "document/compound_file.h"
 
 #include <gsf/gsf.h>
@@ -190,7 +191,7 @@ TEST(DocumentFile, DataEndingEarlyIsUnexpectedFormat) {
 // python3-olefile, an independent reader, must see exactly one stream "Contents" holding the
 // archive and the type's class identifier.
 TEST(DocumentFile, OlefileReadsOurFiles) {
-    if (!fs::exists("/usr/bin/python3")) GTEST_SKIP() << "no /usr/bin/python3";
+    TSY_REQUIRE_TOOL(fs::exists("/usr/bin/python3"), "/usr/bin/python3");
     TempFolder dir;
     const ClassId ids[] = {kAztecClassId, kQRClassId, kCode128ClassId};
     const std::size_t sizes[] = {10, 5000, 300000};

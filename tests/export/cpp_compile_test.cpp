@@ -4,6 +4,7 @@
 #include <regex>
 #include <sstream>
 
+#include "support/require.h"
 #include "export/export_source.h"
 #include "export/grey_image.h"
 #include "test_files.h"
@@ -78,7 +79,7 @@ struct Case {
 };
 
 TEST(CppCompile, GxxBuildsThePairAndItHoldsWhatWasExported) {
-    if (!test::ToolAvailable("/usr/bin/g++")) GTEST_SKIP() << "g++ missing";
+    TSY_REQUIRE_TOOL(test::ToolAvailable("/usr/bin/g++"), "g++");
     const RgbImage picture = test::TestPicture(21, 13, true);
     std::string bytes;
     for (int i = 0; i < 40; ++i) bytes.push_back(static_cast<char>(i * 37 + 1));

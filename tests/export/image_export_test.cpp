@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "support/require.h"
 #include "export/image_formats.h"
 #include "test_files.h"
 
@@ -78,7 +79,7 @@ std::string ReadBack(const std::filesystem::path& file, const char* samples, boo
 class ImageRoundTrip : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ImageRoundTrip, ImageMagickReadsTheSamePixels) {
-    if (!test::ToolAvailable(kConvert)) GTEST_SKIP() << "ImageMagick missing";
+    TSY_REQUIRE_TOOL(test::ToolAvailable(kConvert), "ImageMagick");
     const std::string ext = GetParam();
     const ImageFormat* format = FindImageFormat(ext);
     ASSERT_NE(format, nullptr);
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Lossless, ImageRoundTrip,
                          [](const auto& info) { return std::string(info.param + 1); });
 
 TEST(JpegExport, HoldsOnlyGreyLevelsOfThePicture) {
-    if (!test::ToolAvailable(kConvert)) GTEST_SKIP() << "ImageMagick missing";
+    TSY_REQUIRE_TOOL(test::ToolAvailable(kConvert), "ImageMagick");
     TempDir dir;
     // 6-pixel modules so the lossy coding keeps each module's centre clearly dark or light.
     RgbImage picture = TestPicture(66, 48, false);
@@ -144,7 +145,7 @@ TEST(JpegExport, HoldsOnlyGreyLevelsOfThePicture) {
 }
 
 TEST(GifExport, ReducesAPictureOfManyColours) {
-    if (!test::ToolAvailable(kIdentify)) GTEST_SKIP() << "ImageMagick missing";
+    TSY_REQUIRE_TOOL(test::ToolAvailable(kIdentify), "ImageMagick");
     RgbImage picture;
     picture.width = 64;
     picture.height = 32;

@@ -1,3 +1,4 @@
+#include "support/require.h"
 #include "imaging/metafile.h"
 
 #include <gtest/gtest.h>
@@ -157,7 +158,7 @@ TEST(Metafile, WritesTheFileItDescribes) {
 
 // libwmf plays the file back: it must see the drawn size and a bitmap.
 TEST(Metafile, LibwmfRendersItAtTheDrawnSize) {
-    if (!test::ToolAvailable("/usr/bin/wmf2svg")) GTEST_SKIP() << "libwmf missing";
+    TSY_REQUIRE_TOOL(test::ToolAvailable("/usr/bin/wmf2svg"), "wmf2svg (libwmf-bin)");
     TempDir dir;
     const struct {
         int w, h;

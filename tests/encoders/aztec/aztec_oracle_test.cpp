@@ -2,6 +2,7 @@
 // Messages come from fixed seeds so a failure reproduces.
 #include <gtest/gtest.h>
 
+#include "support/require.h"
 #include "encoders/aztec/aztec_layout.h"
 #include "encoders/aztec/aztec_test_util.h"
 #include "support/zxing_decode.h"
@@ -184,7 +185,7 @@ TEST(AztecOracle, EciPrefixWithEscapes) {
 // these: with 12-bit codewords ten or more padding 1 bits read as B/S with length 31 and
 // Debian's zxing-cpp 1.4 then returns 31 bytes from beyond the data.
 TEST(AztecOracle, BinaryRunLongerThanOneShift) {
-    if (!WasmReaderAvailable()) GTEST_SKIP() << "zxing-wasm not installed";
+    TSY_REQUIRE_TOOL(WasmReaderAvailable(), "zxing-wasm (tools/zxing-wasm)");
     std::vector<std::string> messages;
     std::vector<WasmJob> jobs;
     AztecOptions o;
@@ -314,7 +315,7 @@ TEST(AztecOracle, SizingAndBuildingAgreeForSets) {
 }
 
 TEST(AztecOracle, RunesReadWithTheNewerReader) {
-    if (!WasmReaderAvailable()) GTEST_SKIP() << "zxing-wasm not installed";
+    TSY_REQUIRE_TOOL(WasmReaderAvailable(), "zxing-wasm (tools/zxing-wasm)");
     std::vector<WasmJob> jobs;
     AztecOptions o;
     o.sizeChoice = kAztecRune;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "support/require.h"
 #include "encoders/qr/qr_detail.h"
 #include "encoders/qr/qr_encoder.h"
 #include "imaging/symbol_raster.h"
@@ -14,7 +15,7 @@ namespace {
 // QR Code Model 1 is read by zxing-wasm only: versions 1..6 as found in a picture, 1..12 as a
 // pure symbol. One message per version and level fills the version to its last codeword.
 TEST(QrDecode, ZxingWasmReadsVersions1To12AtEveryLevel) {
-    if (!test::WasmReaderAvailable()) GTEST_SKIP() << "zxing-wasm not installed";
+    TSY_REQUIRE_TOOL(test::WasmReaderAvailable(), "zxing-wasm (tools/zxing-wasm)");
     constexpr int kModule = 3;
     std::vector<std::string> messages;
     std::vector<test::WasmJob> jobs;

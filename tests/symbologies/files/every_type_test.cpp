@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "support/require.h"
 #include "document/class_ids.h"
 #include "symbologies/aztec/aztec_doc.h"
 #include "symbologies/code128/code128_doc.h"
@@ -173,7 +174,7 @@ std::string Hex(const std::string& bytes) {
 }
 
 TEST(EveryDocumentType, OlefileSeesOneContentsStreamAndTheClassId) {
-    if (!fs::exists("/usr/bin/python3")) GTEST_SKIP() << "no /usr/bin/python3";
+    TSY_REQUIRE_TOOL(fs::exists("/usr/bin/python3"), "/usr/bin/python3");
     test::TempFolder dir;
     std::string command =
         "/usr/bin/python3 -c 'import olefile,sys\n"

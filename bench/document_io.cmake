@@ -1,1 +1,0 @@
-tsy_bench(bench_document_io SOURCES bench_document_io.cpp DEPS tsy_document_io)
