@@ -11,6 +11,7 @@ packages=(
   libfreetype-dev libfontconfig-dev libglib2.0-dev libgsf-1-dev fonts-liberation2
   libbrotli-dev libexpat1-dev libpcre2-dev
   python3 python3-olefile imagemagick libwmf-bin fonts-urw-base35 zint clang clang-format nodejs npm
+  man-db lintian
 )
 
 missing=()

@@ -84,6 +84,7 @@ struct TiffApi {
     TSY_TIFF_FUNCTIONS(TSY_TIFF_POINTER)
 #undef TSY_TIFF_POINTER
     bool loaded = false;
+    std::string missing;
 };
 
 const TiffApi& Tiff() {
@@ -95,6 +96,7 @@ const TiffApi& Tiff() {
         TSY_TIFF_FUNCTIONS(TSY_TIFF_BIND)
 #undef TSY_TIFF_BIND
         a.loaded = all;
+        if (!lib.loaded()) a.missing = lib.MissingText("TIFF export");
         return a;
     }();
     return api;
@@ -151,6 +153,10 @@ bool Encode(const RgbImage& picture, MemoryFile& file, ErrorText& err) {
 
 bool WriteTiff(const RgbImage& picture, ByteSink& out, std::string* error) {
     if (!CheckPicture(picture, error)) return false;
+    if (!Tiff().missing.empty()) {
+        if (error) *error = Tiff().missing;
+        return false;
+    }
     MemoryFile file;
     ErrorText err;
     if (!Encode(picture, file, err)) {

@@ -8,7 +8,16 @@ LazyLibrary::LazyLibrary(std::initializer_list<const char*> names) {
     for (const char* name : names) {
         handle_ = dlopen(name, RTLD_NOW | RTLD_LOCAL);
         if (handle_) break;
+        if (name_.empty()) {
+            name_ = name;
+            const char* why = dlerror();
+            error_ = why ? why : "not found";
+        }
     }
+}
+
+std::string LazyLibrary::MissingText(const char* feature) const {
+    return std::string(feature) + " needs " + name_ + ": " + error_;
 }
 
 void* LazyLibrary::symbol(const char* name) const {

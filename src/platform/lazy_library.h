@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 
 namespace tsy {
 
@@ -14,6 +15,8 @@ public:
     LazyLibrary& operator=(const LazyLibrary&) = delete;
 
     bool loaded() const { return handle_ != nullptr; }
+    // Why the library is missing, for the user: "<feature> needs <first name>: <loader's reason>".
+    std::string MissingText(const char* feature) const;
     // The symbol from the library or the libraries it depends on; null when absent.
     void* symbol(const char* name) const;
 
@@ -26,6 +29,8 @@ public:
 
 private:
     void* handle_ = nullptr;
+    std::string name_;   // the first name tried
+    std::string error_;  // the loader's reason for that name
 };
 
 }  // namespace tsy

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary root and uses it as outside users do: a C program through
+# pkg-config and through the CMake package, the manual page, the Debian package and lintian,
+# the shared system libraries, and the message when a library loaded on first use is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=$(realpath "${1:-build}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=/usr/local
+root=$work/root
+DESTDIR=$root cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+libdir=$(dirname "$(find "$root" -name 'libtessaly_encoders.so' | head -1)")
+export LD_LIBRARY_PATH=$libdir
+
+echo "== pkg-config"
+PKG_CONFIG_PATH=$libdir/pkgconfig \
+  sh -c 'cc packaging/consumer/consumer.c $(pkg-config --cflags --libs tessaly-encoders) -o "$0"' \
+  "$work/consumer-pc"
+"$work/consumer-pc"
+
+echo "== find_package"
+cmake -S packaging/consumer -B "$work/consumer" -G Ninja -DCMAKE_PREFIX_PATH="$root$prefix" >/dev/null
+cmake --build "$work/consumer" >/dev/null
+"$work/consumer/consumer"
+
+echo "== manual page"
+warnings=$(man --warnings -l "$root$prefix/share/man/man1/tessaly.1.gz" 2>&1 >/dev/null)
+[ -z "$warnings" ] || { echo "$warnings"; exit 1; }
+
+echo "== shared system libraries, one GLib"
+linked=$(ldd "$build_dir/tessaly")
+for lib in libpng16 libjpeg libfreetype libglib-2.0 libz; do
+  grep -q "$lib" <<<"$linked" || { echo "tessaly does not link $lib shared"; exit 1; }
+done
+"$build_dir/tessaly" /symbol=C39 /message=ABC /ofile="$work/abc.C39" >/dev/null
+glibs=$(LD_DEBUG=libs "$build_dir/tessaly" "$work/abc.C39" /ofile="$work/abc.png" 2>&1 |
+  grep -c 'calling init: .*libglib-2.0' || true)
+[ "$glibs" = 1 ] || { echo "a document run initialised GLib $glibs times"; exit 1; }
+
+echo "== a missing library is named"
+mkdir "$work/hide"
+: >"$work/hide/libtiff.so.6"
+: >"$work/hide/libtiff.so"
+set +e
+message=$(LD_LIBRARY_PATH=$work/hide "$build_dir/tessaly" /symbol=QR /message=hi \
+  /ofile="$work/x.tif" 2>&1)
+status=$?
+set -e
+echo "$message"
+[ "$status" = 1 ] && grep -q "TIFF export needs libtiff.so.6" <<<"$message" || exit 1
+LD_LIBRARY_PATH=$work/hide "$build_dir/tessaly" /symbol=QR /message=hi /ofile="$work/x.png"
+
+echo "== Debian package"
+(cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" >/dev/null)
+debs=$(ls "$work"/*.deb)
+for deb in $debs; do dpkg-deb --field "$deb" Package Version Depends; echo; done
+lintian_out=$(lintian --tag-display-limit 0 $debs 2>&1 || true)
+echo "$lintian_out"
+if grep -q '^E:' <<<"$lintian_out"; then exit 1; fi
+echo "install check passed"
