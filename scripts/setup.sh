@@ -9,7 +9,6 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libzxing-dev libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
   libfreetype-dev libfontconfig-dev libglib2.0-dev libgsf-1-dev fonts-liberation2
-  libbrotli-dev libexpat1-dev libpcre2-dev
   python3 python3-olefile imagemagick libwmf-bin fonts-urw-base35 zint clang clang-format nodejs npm
   man-db lintian
 )
