@@ -1,2 +1,2 @@
 tsy_bench(bench_document_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_document_files.cpp
-  DEPS tsy_symbology_files)
+  DEPS tsy_symbologies)

@@ -1,33 +1,25 @@
-// The seven document types: names, file extension and filter, file-type ID and name, class
-// identifier and factory, shared by the command-line producer, the file format and the GUI.
+// The registry of the seven document types, shared by the command-line producer, the file format
+// and the GUI. Each row lives beside its document class; this list only orders them.
 #pragma once
 
+#include <array>
 #include <memory>
-#include <span>
+#include <ranges>
 #include <string_view>
 
-#include "document/class_id.h"
-#include "document/document_kind.h"
+#include "document/document_type.h"
 #include "document/encoder_doc.h"
 
 namespace tsy {
 
-struct DocumentType {
-    DocumentKind kind;
-    int resourceId;
-    std::u16string_view docName;       // also the new-file name
-    std::u16string_view filterName;    // "Aztec Barcode (*.azt)"
-    std::u16string_view extension;     // ".azt", dot included
-    std::u16string_view fileTypeId;    // "BarcodeAztec"
-    std::u16string_view fileTypeName;  // "Barcode Symbol - Aztec"
-    ClassId classId;
-    // A new document with its defaults (the profile's InitialView applied); null for types
-    // that are not built yet.
-    std::unique_ptr<CEncoderDoc> (*create)();
-};
-
 // In registration order: Aztec, Ziggur, PDF417, QR, Code 128, Code 39, animated Aztec.
-std::span<const DocumentType> DocumentTypes();
+extern const std::array<const DocumentType*, 7> kDocumentTypeRows;
+
+// The rows as references, in registration order.
+inline auto DocumentTypes() {
+    return kDocumentTypeRows |
+           std::views::transform([](const DocumentType* t) -> const DocumentType& { return *t; });
+}
 
 const DocumentType& FindDocumentType(DocumentKind kind);
 // Extension with or without its dot, case ignored (".c39" finds Code 39); null when none.
