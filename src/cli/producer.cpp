@@ -164,7 +164,7 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
     std::string error;
     std::unique_ptr<CEncoderDoc> doc = OpenDocument(std::filesystem::path(file), &error);
     if (!doc)
-        return fail(kExitUsage, file + ": " + (error.empty() ? "Failed to open document." : error));
+        return fail(kExitUsage, file + ": " + (error.empty() ? kFailedToOpenDocument : error));
     if (!doc->m_Picture.HasPicture()) return fail(kExitFailed, "The symbol could not be built.");
     const std::u16string output = EnsureExtension(Utf8ToUtf16(info.Text("ofile")), u"wmf");
     if (!WriteBuiltDocument(*doc, output, &error)) return fail(kExitFailed, error);

@@ -45,12 +45,16 @@ constexpr DocumentType kAztecAnimatedDocumentType{
     [] { return std::unique_ptr<CEncoderDoc>(); },
 };
 
-}  // namespace
-
-constinit const std::array<const DocumentType*, 7> kDocumentTypeRows = {
+constexpr std::array<const DocumentType*, 7> kRows = {
     &kAztecDocumentType,   &kZiggurDocumentType, &kPDF417DocumentType,        &kQRDocumentType,
     &kCode128DocumentType, &kCode39DocumentType, &kAztecAnimatedDocumentType,
 };
+
+}  // namespace
+
+DocumentTypeList DocumentTypes() {
+    return DocumentTypeList(kRows);
+}
 
 const DocumentType& FindDocumentType(DocumentKind kind) {
     for (const DocumentType& t : DocumentTypes())

@@ -2,9 +2,8 @@
 // and the GUI. Each row lives beside its document class; this list only orders them.
 #pragma once
 
-#include <array>
 #include <memory>
-#include <ranges>
+#include <span>
 #include <string_view>
 
 #include "document/document_type.h"
@@ -12,14 +11,35 @@
 
 namespace tsy {
 
-// In registration order: Aztec, Ziggur, PDF417, QR, Code 128, Code 39, animated Aztec.
-extern const std::array<const DocumentType*, 7> kDocumentTypeRows;
+// The rows, which live beside their document classes, as one list of references.
+class DocumentTypeList {
+public:
+    class Iterator {
+    public:
+        explicit Iterator(const DocumentType* const* at) : at_(at) {}
+        const DocumentType& operator*() const { return **at_; }
+        Iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        bool operator==(const Iterator&) const = default;
 
-// The rows as references, in registration order.
-inline auto DocumentTypes() {
-    return kDocumentTypeRows |
-           std::views::transform([](const DocumentType* t) -> const DocumentType& { return *t; });
-}
+    private:
+        const DocumentType* const* at_;
+    };
+
+    explicit DocumentTypeList(std::span<const DocumentType* const> rows) : rows_(rows) {}
+    Iterator begin() const { return Iterator(rows_.data()); }
+    Iterator end() const { return Iterator(rows_.data() + rows_.size()); }
+    std::size_t size() const { return rows_.size(); }
+    const DocumentType& operator[](std::size_t i) const { return *rows_[i]; }
+
+private:
+    std::span<const DocumentType* const> rows_;
+};
+
+// In registration order: Aztec, Ziggur, PDF417, QR, Code 128, Code 39, animated Aztec.
+DocumentTypeList DocumentTypes();
 
 const DocumentType& FindDocumentType(DocumentKind kind);
 // Extension with or without its dot, case ignored (".c39" finds Code 39); null when none.
