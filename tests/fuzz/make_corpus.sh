@@ -1,6 +1,8 @@
 #!/bin/sh
 # Writes the fuzz seeds: small documents of every type as the producer saves them (compound
-# files), and the same types as flat archives of older versions, without a picture.
+# files), and the same types as flat archives of two versions, without a picture. A flat seed
+# ends in one byte past the archive: the fuzz target picks the type from it (its index in the
+# registry), as the program picks it from the file name.
 # Usage: tests/fuzz/make_corpus.sh build/tessaly
 set -e
 bin=$1
@@ -31,16 +33,17 @@ def base(version, height):
     if version >= 300: b += i32(0) + b'\0' + i32(0) + text('')
     return b
 
-sections = {
-    'azt': i32(0) + i32(0) + i32(0) + i32(1) + text(''),
-    '417': i32(4) + i32(0) + i32(2),
-    'qr': i32(0) + i32(1) + i32(1),
-    '128': i32(0) + text('') + text('') + b'\0\0' + i32(1) + i32(0),
-    'C39': i32(0) + i32(0),
+sections = {  # extension: registry index, type section
+    'azt': (0, i32(0) + i32(0) + i32(0) + i32(1) + text('')),
+    '417': (2, i32(4) + i32(0) + i32(2)),
+    'qr': (3, i32(0) + i32(1) + i32(1)),
+    '128': (4, i32(0) + text('') + text('') + b'\0\0' + i32(1) + i32(0)),
+    'C39': (5, i32(0) + i32(0)),
 }
-for ext, section in sections.items():
+for ext, (index, section) in sections.items():
     for version in (150, 301):
         body = section + base(version, 500)
         if ext == '128' and version >= 301: body += i32(1)
+        body += bytes([index])
         with open(f'{sys.argv[1]}/flat{version}.{ext}', 'wb') as f: f.write(body)
 PY
