@@ -16,7 +16,7 @@ constexpr char kEsc = '\x1b';
 
 }  // namespace
 
-CAztecDoc::CAztecDoc() : CEncoderDoc(kAztecDocumentType) {}
+CAztecDoc::CAztecDoc() : CAztecDoc(kAztecDocumentType) {}
 
 MessageBytes CAztecDoc::EncoderBytes(bool* escapes) const {
     *escapes = false;

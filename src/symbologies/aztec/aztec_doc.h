@@ -37,6 +37,10 @@ public:
     int32_t m_SymbolCount = 1;      // 1..kMaxSymbols
     int32_t m_SymbolType = kAztecTypeNormal;
     std::u16string m_AppendId;  // at most 24 characters
+
+protected:
+    // For a type that carries an Aztec section inside its own (the animated sequence).
+    explicit CAztecDoc(const DocumentType& type) : CEncoderDoc(type) {}
 };
 
 }  // namespace tsy
