@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <ostream>
 
-#include "export/document_export.h"
 #include "cli/help_texts.h"
 #include "cli/message_file.h"
 #include "cli/output_name.h"
 #include "cli/utf8.h"
 #include "document/encoder_doc.h"
+#include "export/document_export.h"
 #include "imaging/raster_limits.h"
 #include "message/codepage_table.h"
 #include "platform/message_sink.h"
@@ -164,7 +164,7 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
     std::string error;
     std::unique_ptr<CEncoderDoc> doc = OpenDocument(std::filesystem::path(file), &error);
     if (!doc)
-        return fail(kExitUsage, file + ": " + (error.empty() ? "Failed to open document." : error));
+        return fail(kExitUsage, file + ": " + (error.empty() ? kFailedToOpenDocument : error));
     if (!doc->m_Picture.HasPicture()) return fail(kExitFailed, "The symbol could not be built.");
     const std::u16string output = EnsureExtension(Utf8ToUtf16(info.Text("ofile")), u"wmf");
     if (!WriteBuiltDocument(*doc, output, &error)) return fail(kExitFailed, error);
