@@ -2,8 +2,10 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -61,6 +63,32 @@ void RemoveLeftovers(const fs::path& path) {
         if (pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
             unlinkat(dirfd(dir.get()), entry->d_name, 0);
     }
+}
+
+int LinkThenRename(const char* self, const char* link, const char* target) {
+    unlink(link);
+    if (linkat(AT_FDCWD, self, AT_FDCWD, link, AT_SYMLINK_FOLLOW) != 0) return errno;
+    if (rename(link, target) == 0) return 0;
+    const int err = errno;
+    unlink(link);
+    return err;
+}
+
+// The short-lived name must not outlive a kill of this process between the link and the
+// rename, so a child of its own, deaf to the usual signals, does both. 0 or an errno value.
+int LinkAndRename(const std::string& self, const fs::path& link, const fs::path& target) {
+    sigset_t all, old;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &old);
+    const pid_t child = fork();
+    if (child == 0) _exit(LinkThenRename(self.c_str(), link.c_str(), target.c_str()));
+    pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    if (child < 0) return LinkThenRename(self.c_str(), link.c_str(), target.c_str());
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) return errno;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : EINTR;
 }
 
 mode_t NewFileMode() {
@@ -169,16 +197,13 @@ bool FileReplacement::Commit(std::string* error) {
         const std::string self = "/proc/self/fd/" + std::to_string(fileno(file_));
         const bool linked = !exists_ && linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path_.c_str(),
                                                AT_SYMLINK_FOLLOW) == 0;
-        if (linked) {
-            committed_ = true;
-            Abandon();
-            return true;
+        if (!linked) {
+            const int err = LinkAndRename(self, TemporaryName(path_, "link"), path_);
+            if (err != 0) return Fail(err, error);
         }
-        const fs::path name = TemporaryName(path_, "link");
-        unlink(name.c_str());
-        if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0)
-            return Fail(errno, error);
-        named_ = name;
+        committed_ = true;
+        Abandon();
+        return true;
     }
     if (std::rename(named_.c_str(), path_.c_str()) != 0) return Fail(errno, error);
     named_.clear();
