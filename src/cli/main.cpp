@@ -1,6 +1,4 @@
 // tessaly: builds one symbol from its command line and writes it to a file.
-#include <unistd.h>
-
 #include <iostream>
 
 #include "cli/command_line_info.h"
@@ -26,9 +24,6 @@ public:
 int main(int argc, char** argv) {
     tsy::CCommandLineInfoEx info;
     info.ParseArguments(argc, argv);
-    // The PDF417 encoder reports its limits on standard output, as its C callers expect; here
-    // standard output is for the help alone, and every message goes to stderr.
-    if (!info.Boolean("help", false)) dup2(STDERR_FILENO, STDOUT_FILENO);
     CommandLineSink sink;
     const tsy::ProducerOutcome outcome = tsy::ProduceFromCommandLine(info, sink, std::cout);
     if (outcome.attempted) return outcome.exitStatus;

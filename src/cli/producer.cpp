@@ -1,6 +1,9 @@
 #include "cli/producer.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <ostream>
 
 #include "cli/build_report.h"
@@ -112,6 +115,32 @@ const std::string* DocumentArgument(const CCommandLineInfoEx& info) {
     return nullptr;
 }
 
+// The PDF417 encoder reports its limits on standard output, as its C callers expect; on the
+// command line they go to stderr with every other message, and standard output stays free for
+// a symbol file written to it (an /ofile linked to /dev/stdout).
+class StdoutToStderr {
+public:
+    StdoutToStderr() {
+        std::fflush(stdout);
+        saved_ = dup(STDOUT_FILENO);
+        if (saved_ >= 0) dup2(STDERR_FILENO, STDOUT_FILENO);
+    }
+    ~StdoutToStderr() { Restore(); }
+    StdoutToStderr(const StdoutToStderr&) = delete;
+    StdoutToStderr& operator=(const StdoutToStderr&) = delete;
+
+    void Restore() {
+        if (saved_ < 0) return;
+        std::fflush(stdout);
+        dup2(saved_, STDOUT_FILENO);
+        close(saved_);
+        saved_ = -1;
+    }
+
+private:
+    int saved_ = -1;
+};
+
 struct Run {
     const CCommandLineInfoEx& info;
     MessageSink& sink;
@@ -173,8 +202,10 @@ ProducerOutcome Run::Build(const Selection& selection) {
     options.menuSymbol = selection.menu;
     std::string writeError;
     bool wrote = false;
+    StdoutToStderr encoderText;
     const bool ok =
         doc->ApplyCommandLine(options, [&](CEncoderDoc& built, const std::u16string& name) {
+            encoderText.Restore();
             wrote = WriteBuiltDocument(built, name, &writeError);
             return wrote;
         });

@@ -41,8 +41,13 @@ int ResolveSymlinks(fs::path* path) {
         struct stat st;
         if (lstat(path->c_str(), &st) != 0) return errno == ENOENT ? 0 : errno;
         if (!S_ISLNK(st.st_mode)) return 0;
-        std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
-        const ssize_t n = readlink(path->c_str(), link.data(), link.size());
+        // The size lstat gives is a hint only (64 for every link in /proc).
+        std::string link(static_cast<std::size_t>(st.st_size) + 256, '\0');
+        ssize_t n;
+        while ((n = readlink(path->c_str(), link.data(), link.size())) ==
+               static_cast<ssize_t>(link.size())) {
+            link.resize(link.size() * 2);
+        }
         if (n < 0) return errno;
         link.resize(static_cast<std::size_t>(n));
         const fs::path next(link);
@@ -121,12 +126,12 @@ bool FileReplacement::Open(std::string* error) {
         return false;
     }
     path_ = target_;
-    if (const int err = ResolveSymlinks(&path_)) return Fail(err, error);
     struct stat st;
     exists_ = stat(path_.c_str(), &st) == 0;
     if (exists_ && S_ISDIR(st.st_mode)) return Fail(EISDIR, error);
     if (exists_ && !S_ISREG(st.st_mode)) {
         // A FIFO or a device has no folder entry to replace; it takes the bytes as they come.
+        // Opened by the name given: /dev/stdout may lead to a pipe that has no other name.
         direct_ = true;
         const int fd = open(path_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd < 0) return Fail(errno, error);
@@ -138,6 +143,7 @@ bool FileReplacement::Open(std::string* error) {
         }
         return true;
     }
+    if (const int err = ResolveSymlinks(&path_)) return Fail(err, error);
     // Renaming needs only the folder's permission; the file's own is what a plain write obeys.
     if (exists_ && faccessat(AT_FDCWD, path_.c_str(), W_OK, AT_EACCESS) != 0)
         return Fail(errno, error);

@@ -102,6 +102,14 @@ TEST_F(FileSafetyTest, AFifoIsWrittenDirectly) {
     EXPECT_TRUE(Hidden().empty());
 }
 
+TEST_F(FileSafetyTest, StandardOutputTakesTheSymbolAndNothingElse) {
+    fs::create_symlink("/dev/stdout", dir_ / "out.png");
+    const auto r = Run({"/symbol=C39", "/message=ABC", "/ofile=out.png"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 8), "\x89PNG\r\n\x1A\n");
+    EXPECT_TRUE(fs::is_symlink(dir_ / "out.png"));
+}
+
 // A full disk, simulated by a file-size limit: the C++ pair is written completely or not at all.
 TEST_F(FileSafetyTest, AFullDiskLeavesBothCppFilesOld) {
     WriteFile("sym.cpp", "old source");
