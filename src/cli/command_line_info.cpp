@@ -1,14 +1,26 @@
 #include "cli/command_line_info.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <limits>
 
 namespace tsy {
 
+bool IsSwitchArgument(std::string_view arg) {
+    if (arg.empty() || (arg[0] != '/' && arg[0] != '-')) return false;
+    // On Linux a leading '/' also starts every absolute path: /srv/label.C39 is a document.
+    const std::string_view body = arg.substr(1);
+    const std::string_view name = body.substr(0, body.find('='));
+    if (name.find('/') != std::string_view::npos) return false;
+    struct stat st;
+    return stat(std::string(arg).c_str(), &st) != 0;
+}
+
 void CCommandLineInfoEx::ParseArguments(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i] ? argv[i] : "";
-        const bool isSwitch = !arg.empty() && (arg[0] == '/' || arg[0] == '-');
+        const bool isSwitch = IsSwitchArgument(arg);
         if (isSwitch) arg.remove_prefix(1);
         ParseParam(arg, isSwitch, i == argc - 1);
     }

@@ -13,7 +13,8 @@ namespace tsy {
 
 class CCommandLineInfoEx {
 public:
-    // Feeds every argument (argv[1..]) through ParseParam, stripping one leading '/' or '-'.
+    // Feeds every argument (argv[1..]) through ParseParam, stripping one leading '/' or '-' of
+    // a switch.
     void ParseArguments(int argc, const char* const* argv);
 
     // One argument without its leading '/' or '-'.
@@ -47,6 +48,10 @@ private:
     std::vector<std::string> plain_;
     std::vector<std::string> free_;
 };
+
+// A '/' or '-' argument is a switch unless its name part (before any '=') holds a further '/'
+// or the whole argument names an existing file.
+bool IsSwitchArgument(std::string_view arg);
 
 int32_t ParseInteger(std::string_view text);
 bool ParseBoolean(std::string_view text);

@@ -116,8 +116,10 @@ std::string CExportCpp::SourceText(const ExportSource& source) const {
 bool CExportCpp::ExportCpp(const std::filesystem::path& output, const ExportSource& source,
                            std::string* error) {
     if (!Prepare(output, source, error)) return false;
-    return SaveBytesSafely(output, SourceText(source), error, Durability::Atomic) &&
-           SaveBytesSafely(names_.headerPath, HeaderText(source), error, Durability::Atomic);
+    const std::string header = HeaderText(source);
+    const std::string text = SourceText(source);
+    const FileBytes pair[] = {{names_.headerPath, header}, {output, text}};
+    return SaveFilesTogether(pair, error, Durability::Atomic);
 }
 
 }  // namespace tsy
