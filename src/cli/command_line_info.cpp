@@ -18,10 +18,16 @@ bool IsSwitchArgument(std::string_view arg) {
 }
 
 void CCommandLineInfoEx::ParseArguments(int argc, const char* const* argv) {
+    bool optionsEnd = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i] ? argv[i] : "";
-        const bool isSwitch = IsSwitchArgument(arg);
-        if (isSwitch) arg.remove_prefix(1);
+        if (!optionsEnd && arg == "--") {
+            optionsEnd = true;  // GNU: what follows is never an option
+            continue;
+        }
+        const bool isSwitch = !optionsEnd && IsSwitchArgument(arg);
+        if (isSwitch) arg.remove_prefix(arg.size() > 2 && arg.substr(0, 2) == "--" ? 2 : 1);
+        if (isSwitch && arg == "h") arg = "help";
         ParseParam(arg, isSwitch, i == argc - 1);
     }
 }

@@ -1,5 +1,7 @@
 // Splits the command line into named options, the way the windowed build's framework hook did:
-// `/name=value`, `-name value`, bare `/name` (stored as "TRUE").
+// `/name=value`, `-name value`, bare `/name` (stored as "TRUE"); GNU `--name=value`, `--name
+// value`,
+// `-h` for help and `--` before plain arguments.
 #pragma once
 
 #include <cstdint>

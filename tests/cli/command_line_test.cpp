@@ -51,7 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"LaterValueReplaces", {"/message=A", "/message=B"}, {{"message", "B"}}},
         SplitCase{"PlainWithoutPendingIgnored", {"doc.azt", "/caption=c"}, {{"caption", "c"}}},
         SplitCase{"MissingValueAtEnd", {"/ofile"}, {{"ofile", "TRUE"}}},
-        SplitCase{"NamesAreCaseSensitive", {"/Symbol=C39"}, {{"Symbol", "C39"}}}),
+        SplitCase{"NamesAreCaseSensitive", {"/Symbol=C39"}, {{"Symbol", "C39"}}},
+        SplitCase{
+            "GnuEqualsForm", {"--ofile=x.png", "--eci"}, {{"ofile", "x.png"}, {"eci", "TRUE"}}},
+        SplitCase{"GnuValueAsNextArgument", {"--symbol", "QR"}, {{"symbol", "QR"}}},
+        SplitCase{"ShortHelp", {"-h"}, {{"help", "TRUE"}}},
+        SplitCase{"DoubleDashEndsOptions", {"--ofile", "--", "-x.png"}, {{"ofile", "-x.png"}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CommandLine, BareSwitchesAreKnown) {
