@@ -24,7 +24,10 @@ constexpr int kMaxSymlinks = 40;
 // Temporary names carry the writer's process id, so a later save can tell a leftover of a
 // killed run from the file of one still writing.
 std::string TemporaryPrefix(const fs::path& path) {
-    return "." + path.filename().string() + ".tsy-";
+    // Appended, not "." + name: GCC 12 reports a false -Wrestrict on the operator+ form at -O3.
+    std::string prefix(1, '.');
+    prefix.append(path.filename().string()).append(".tsy-");
+    return prefix;
 }
 
 fs::path TemporaryName(const fs::path& path, const char* tail) {
