@@ -3,7 +3,7 @@
 set(TESSALY_WARNINGS -Wall -Wextra -Werror)
 
 function(tsy_library name)
-  cmake_parse_arguments(A "" "" "SOURCES;DEPS;PKG" ${ARGN})
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
   add_library(${name} STATIC ${A_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/include)
   target_compile_options(${name} PRIVATE ${TESSALY_WARNINGS})

@@ -4,46 +4,13 @@
 
 #include "encoders/aztec/aztec_charset.h"
 #include "encoders/aztec/aztec_message.h"
+#include "encoders/common/prefix_pattern.h"
 
-namespace tsy {
+namespace tsy::aztec {
 namespace {
 
 constexpr int kUnreachable = 30000;
 constexpr int kBinaryShiftCost = 10;
-
-struct Piece {
-    int32_t parent;
-    int32_t count;  // written in decimal before the letters, 0 = nothing
-    char letters[4];
-};
-
-class PatternArena {
-public:
-    int32_t Append(int32_t node, int count, const char* letters) {
-        if (count == 0 && letters[0] == '\0') return node;
-        Piece p{node, count, {}};
-        for (int i = 0; i < 3 && letters[i]; ++i) p.letters[i] = letters[i];
-        pieces_.push_back(p);
-        return static_cast<int32_t>(pieces_.size() - 1);
-    }
-
-    std::string Text(int32_t node, int trailingCount) const {
-        std::vector<int32_t> chain;
-        for (; node >= 0; node = pieces_[static_cast<std::size_t>(node)].parent)
-            chain.push_back(node);
-        std::string text;
-        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-            const Piece& p = pieces_[static_cast<std::size_t>(*it)];
-            if (p.count) text += std::to_string(p.count);
-            text += p.letters;
-        }
-        if (trailingCount) text += std::to_string(trailingCount);
-        return text;
-    }
-
-private:
-    std::vector<Piece> pieces_;
-};
 
 struct ModeState {
     int cost = kUnreachable;
@@ -55,7 +22,7 @@ using States = std::array<ModeState, kAztecModeCount>;
 struct Search {
     const AztecJob& job;
     AztecEncoding& work;
-    PatternArena arena;
+    PrefixPatternArena arena;
     States cur;
     int binaryReturn = kLower;
 
@@ -178,4 +145,4 @@ bool FindBestPattern(const AztecJob& job, AztecEncoding& work, int bitLimit) {
     return true;
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

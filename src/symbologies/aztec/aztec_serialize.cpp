@@ -12,9 +12,9 @@ constexpr int32_t kMaxCorrectionPercent = 99;
 // The error-correction field is handed to the encoder as its size choice: a percentage or one
 // of the fixed compact and full-range sizes. Anything else would give no symbol at all.
 bool IsStoredSizeChoice(int32_t v) {
-    return (v >= kAztecDefaultCorrection && v <= kMaxCorrectionPercent) ||
-           (v >= AztecCompactSize(1) && v <= AztecCompactSize(4)) ||
-           (v >= AztecFullRangeSize(1) && v <= AztecFullRangeSize(32));
+    return (v >= aztec::kAztecDefaultCorrection && v <= kMaxCorrectionPercent) ||
+           (v >= aztec::AztecCompactSize(1) && v <= aztec::AztecCompactSize(4)) ||
+           (v >= aztec::AztecFullRangeSize(1) && v <= aztec::AztecFullRangeSize(32));
 }
 
 }  // namespace
@@ -29,7 +29,8 @@ void LoadTypeSection(CArchive& ar, CAztecDoc& doc) {
     doc.m_SymbolType = ReadInt32InRange(ar, kAztecTypeNormal, kAztecTypeRune, kAztecTypeNormal);
     doc.m_ReverseVideo = ReadInt32Flag(ar) ? 1 : 0;
     const int32_t correction = ar.ReadInt32();
-    doc.m_ErrorCorrection = IsStoredSizeChoice(correction) ? correction : kAztecDefaultCorrection;
+    doc.m_ErrorCorrection =
+        IsStoredSizeChoice(correction) ? correction : aztec::kAztecDefaultCorrection;
     doc.m_SymbolCount = ReadInt32InRange(ar, 1, kMaxSymbols, 1);
     doc.m_AppendId = ReadTextAtMost(ar, kAztecAppendIdMax);
 }

@@ -8,7 +8,7 @@
 #include "imaging/symbol_raster.h"
 #include "support/zxing_decode.h"
 
-namespace tsy {
+namespace tsy::linear {
 namespace {
 
 std::string Expand(const std::string& s, bool check, bool menu) {
@@ -133,4 +133,4 @@ TEST(Code39, RefusalsAndRandomInput) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::linear

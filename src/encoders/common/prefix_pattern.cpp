@@ -1,0 +1,35 @@
+#include "encoders/common/prefix_pattern.h"
+
+#include <algorithm>
+
+namespace tsy {
+
+int32_t PrefixPatternArena::Append(int32_t node, int32_t count, const char* letters) {
+    if (count == 0 && letters[0] == '\0') return node;
+    Piece p{node, count, {}};
+    for (int i = 0; i < 3 && letters[i]; ++i) p.letters[i] = letters[i];
+    pieces_.push_back(p);
+    return static_cast<int32_t>(pieces_.size() - 1);
+}
+
+std::string PrefixPatternArena::Text(int32_t node, int32_t trailingCount) const {
+    std::vector<int32_t> chain;
+    for (; node >= 0; node = pieces_[static_cast<std::size_t>(node)].parent) chain.push_back(node);
+    std::string text;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        const Piece& p = pieces_[static_cast<std::size_t>(*it)];
+        if (p.count) text += std::to_string(p.count);
+        text += p.letters;
+    }
+    if (trailingCount) text += std::to_string(trailingCount);
+    return text;
+}
+
+std::size_t ReadPatternCount(std::string_view pattern, std::size_t& pos, std::size_t cap) {
+    std::size_t n = 0;
+    for (; pos < pattern.size() && IsPatternDigit(pattern[pos]); ++pos)
+        n = std::min<std::size_t>(n * 10 + static_cast<std::size_t>(pattern[pos] - '0'), cap);
+    return n;
+}
+
+}  // namespace tsy
