@@ -11,6 +11,9 @@ namespace {
 
 constexpr int kUnreachable = 30000;
 constexpr int kBinaryShiftCost = 10;
+// A run too long for one Binary Shift: back to the mode it returns to (Upper, Lower or Mixed) and
+// shift again.
+constexpr const char* kBinaryShiftAgain[] = {"UB", "LB", "MB"};
 
 struct ModeState {
     int cost = kUnreachable;
@@ -49,8 +52,7 @@ struct Search {
 
     void AddBinaryBytes(ModeState& s, int bytes) {
         if (s.pending + bytes > kAztecMaxBinaryRun) {
-            const char letters[3] = {kAztecLatchLetters[kBinary][binaryReturn][0], 'B', '\0'};
-            s = Extend(s, s.cost + kBinaryShiftCost, letters);
+            s = Extend(s, s.cost + kBinaryShiftCost, kBinaryShiftAgain[binaryReturn]);
         }
         for (int i = 0; i < bytes; ++i) {
             ++s.pending;

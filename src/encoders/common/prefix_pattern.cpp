@@ -4,14 +4,6 @@
 
 namespace tsy {
 
-int32_t PrefixPatternArena::Append(int32_t node, int32_t count, const char* letters) {
-    if (count == 0 && letters[0] == '\0') return node;
-    Piece p{node, count, {}};
-    for (int i = 0; i < 3 && letters[i]; ++i) p.letters[i] = letters[i];
-    pieces_.push_back(p);
-    return static_cast<int32_t>(pieces_.size() - 1);
-}
-
 std::string PrefixPatternArena::Text(int32_t node, int32_t trailingCount) const {
     std::vector<int32_t> chain;
     for (; node >= 0; node = pieces_[static_cast<std::size_t>(node)].parent) chain.push_back(node);

@@ -18,8 +18,13 @@ public:
 
     void Reserve(std::size_t pieces) { pieces_.reserve(pieces); }
 
-    // The text of node, then count in decimal (left out when 0), then up to three letters.
-    int32_t Append(int32_t node, int32_t count, const char* letters);
+    // The text of node, then count in decimal (left out when 0), then letters, which must outlive
+    // the arena (a string literal). Inline: the searches call it several times a byte.
+    int32_t Append(int32_t node, int32_t count, const char* letters) {
+        if (count == 0 && letters[0] == '\0') return node;
+        pieces_.push_back({node, count, letters});
+        return static_cast<int32_t>(pieces_.size() - 1);
+    }
 
     // The text of node followed by trailingCount (left out when 0).
     std::string Text(int32_t node, int32_t trailingCount) const;
@@ -28,7 +33,7 @@ private:
     struct Piece {
         int32_t parent;
         int32_t count;
-        char letters[4];
+        const char* letters;
     };
     std::vector<Piece> pieces_;
 };
