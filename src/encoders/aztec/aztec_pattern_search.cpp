@@ -30,6 +30,8 @@ struct Search {
     int binaryReturn = kLower;
 
     ModeState Extend(const ModeState& from, int cost, const char* letters) {
+        // Nothing to write: the state keeps its text.
+        if (from.pending == 0 && letters[0] == '\0') return ModeState{cost, 0, from.node};
         return ModeState{cost, 0, arena.Append(from.node, from.pending, letters)};
     }
 

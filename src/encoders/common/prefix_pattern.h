@@ -21,7 +21,6 @@ public:
     // The text of node, then count in decimal (left out when 0), then letters, which must outlive
     // the arena (a string literal). Inline: the searches call it several times a byte.
     int32_t Append(int32_t node, int32_t count, const char* letters) {
-        if (count == 0 && letters[0] == '\0') return node;
         pieces_.push_back({node, count, letters});
         return static_cast<int32_t>(pieces_.size() - 1);
     }
