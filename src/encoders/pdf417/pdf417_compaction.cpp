@@ -82,13 +82,15 @@ private:
     // In place and in order, so a mode reached by a latch can itself be latched from later on.
     void Latch() {
         for (int from = 0; from < kModeCount; ++from) {
+            // Only the other modes change in the inner loop.
+            const ModeState source = modes_[from];
+            const int64_t rounded = RoundUp(source.cost);
             for (int to = 0; to < kModeCount; ++to) {
                 if (from == to) continue;
                 const bool whole = from >= kNumeric || to >= kNumeric;
-                const int64_t base = whole ? RoundUp(modes_[from].cost) : modes_[from].cost;
-                const int64_t cost = base + kLatchCost[from][to];
+                const int64_t cost = (whole ? rounded : source.cost) + kLatchCost[from][to];
                 if (cost >= modes_[to].cost) continue;
-                modes_[to] = {cost, Extend(modes_[from], kLatchText[from][to]), 0};
+                modes_[to] = {cost, Extend(source, kLatchText[from][to]), 0};
             }
         }
     }
