@@ -31,24 +31,23 @@ struct Selection {
     DocumentKind kind;
     uint32_t classMask;
     bool menu;
-    uint32_t defaultCodepage;  // what code page 0 becomes in the build
 };
 
 // Substring tests in this order; the first hit wins ("AZTECANIMATED" before "AZTEC").
 bool SelectSymbology(const std::string& upper, Selection* out) {
     auto has = [&](const char* s) { return upper.find(s) != std::string::npos; };
     if (has("C128"))
-        *out = {DocumentKind::Code128, CP_CLASS_LINEAR, has("C128M"), CP_ASCII};
+        *out = {DocumentKind::Code128, CP_CLASS_LINEAR, has("C128M")};
     else if (has("C39"))
-        *out = {DocumentKind::Code39, CP_CLASS_LINEAR, false, CP_ASCII};
+        *out = {DocumentKind::Code39, CP_CLASS_LINEAR, false};
     else if (has("PDF"))
-        *out = {DocumentKind::PDF417, CP_CLASS_2D, false, CP_CP437};
+        *out = {DocumentKind::PDF417, CP_CLASS_2D, false};
     else if (has("AZTECANIMATED"))
-        *out = {DocumentKind::AztecAnimated, CP_CLASS_2D, false, CP_ISO8859_1};
+        *out = {DocumentKind::AztecAnimated, CP_CLASS_2D, false};
     else if (has("AZTEC"))
-        *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM"), CP_ISO8859_1};
+        *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM")};
     else if (has("QR"))
-        *out = {DocumentKind::QR, CP_CLASS_2D, false, CP_ISO8859_1};
+        *out = {DocumentKind::QR, CP_CLASS_2D, false};
     else
         return false;
     return true;
@@ -191,7 +190,7 @@ ProducerOutcome Run::Build(const Selection& selection) {
         // Every byte reaches the symbol: control characters become markup of the document's
         // style, as NUL always did.
         const auto codepage = options.codepage > 0 ? static_cast<uint32_t>(options.codepage)
-                                                   : selection.defaultCodepage;
+                                                   : doc->Type().defaults.codepage;
         options.message =
             FormatMarkup(DecodeMessageFile(fileBytes, codepage), doc->m_ViewStyle, false, false);
     } else {
