@@ -13,6 +13,8 @@
 #include "cli/output_name.h"
 #include "cli/utf8.h"
 #include "document/encoder_doc.h"
+#include "encoders/pdf417/pdf417.h"
+#include "encoders/qr/qr_encoder.h"
 #include "export/document_export.h"
 #include "imaging/raster_limits.h"
 #include "message/codepage_table.h"
@@ -21,6 +23,7 @@
 #include "platform/ascii_case.h"
 #include "platform/message_sink.h"
 #include "platform/screen.h"
+#include "platform/version.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
 
@@ -232,12 +235,25 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
     return {true, kExitWritten};
 }
 
+std::string VersionText() {
+    char pdf417[16] = {};
+    char qr[16] = {};
+    pdf417::GetPDF417EncoderRevString(pdf417);
+    qr::GetQREncoderRevString(qr);
+    return std::string("tessaly ") + kVersionRecord + "\nPDF417 encoder " + pdf417 +
+           "\nQR encoder " + qr + "\n";
+}
+
 }  // namespace
 
 ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSink& sink,
                                        std::ostream& out) {
     if (info.Boolean("help", false)) {
         out << FullHelpText();
+        return {true, kExitWritten};
+    }
+    if (info.Boolean("version", false)) {
+        out << VersionText();
         return {true, kExitWritten};
     }
     Run run{info, sink, {}, {}, u"wmf", {}, false};
