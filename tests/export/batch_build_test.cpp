@@ -70,6 +70,7 @@ void RunBatch(CEncoderDoc& doc, BatchSettings settings, std::u16string_view text
 
 std::unique_ptr<CEncoderDoc> Document(DocumentKind kind, const std::u16string& message) {
     auto doc = CreateDocument(kind);
+    if (!doc) return doc;
     doc->m_Message = message;
     doc->BuildSymbol();
     return doc;
@@ -205,6 +206,171 @@ const PartCase kPartCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Batch, BatchPartCases, ::testing::ValuesIn(kPartCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct FailureCase {
+    const char* name;
+    const char* mask;     // in the test's folder
+    const char* makeDir;  // a folder made first, in the way of a file
+    BatchNaming naming;
+    std::u16string text;
+    BatchResult result;
+    std::u16string status;    // empty: unchanged
+    const char16_t* message;  // start of the one message shown; null: none
+    bool logKept;             // the log exists (closed) afterwards
+};
+
+class BatchFailures : public ::testing::TestWithParam<FailureCase> {};
+
+// Each stop leaves the document as it was and the log closed (or never made).
+TEST_P(BatchFailures, StopWithTheirTextsAndRestoreTheDocument) {
+    const FailureCase& c = GetParam();
+    for (unsigned threads : {1u, 2u}) {
+        TempDir dir;
+        if (*c.makeDir) std::filesystem::create_directories(dir / c.makeDir);
+        auto doc = Document(DocumentKind::Code128, u"KEEP");
+        doc->m_Caption = u"caption";
+        doc->BuildSymbol();
+        const std::string before = StoreDocumentBytes(*doc);
+        BatchSettings settings;
+        settings.mask = *c.mask ? Utf8ToUtf16Text((dir.path() / c.mask).string()) : u"";
+        settings.naming = c.naming;
+        settings.style = MarkupStyle::C;
+        settings.threads = threads;
+        Outcome o;
+        RunBatch(*doc, settings, c.text, o);
+        EXPECT_EQ(o.out.result, c.result);
+        EXPECT_EQ(o.out.status, c.status);
+        ASSERT_EQ(o.sink.entries.size(), c.message ? 1u : 0u);
+        if (c.message) {
+            const std::u16string_view start(c.message);
+            EXPECT_EQ(o.sink.entries[0].text.substr(0, start.size()), start);
+        }
+        EXPECT_EQ(std::filesystem::is_regular_file(o.out.log), c.logKept) << o.out.log;
+        EXPECT_EQ(StoreDocumentBytes(*doc), before) << "the document changed";
+        for (const auto& e : std::filesystem::recursive_directory_iterator(dir.path()))
+            EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+    }
+}
+
+const FailureCase kFailures[] = {
+    {"DialogCancelled", "", "", BatchNaming::Message, u"a", BatchResult::Aborted,
+     u"Aborted file dialog", nullptr, false},
+    {"OutputFolderMissing", "none/item.bmp", "", BatchNaming::MaskAndNumber, u"a",
+     BatchResult::LogFailed, u"Log file failed", u"/", false},
+    {"LogCannotBeCreated", "item.bmp", "item.log", BatchNaming::MaskAndNumber, u"a",
+     BatchResult::LogFailed, u"Log file failed", u"/", false},
+    {"NoNamePart", "out/", "out", BatchNaming::MaskAndNumber, u"a", BatchResult::MaskMissing,
+     u"File mask missing", u"Please enter an output file mask", false},
+    {"FileCannotBeWritten", "item.bmp", "item2.bmp", BatchNaming::MaskAndNumber, u"a\nb\nc",
+     BatchResult::WriteFailed, u"Write failed", u"error writing ", true},
+    {"NoUsableLine", "item.bmp", "", BatchNaming::MaskAndNumber, u"\r\n\n", BatchResult::NoData,
+     u"", u"No source barcode data", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Batch, BatchFailures, ::testing::ValuesIn(kFailures),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The file dialog step runs while the mask is empty; the extension chosen there is used.
+TEST(BatchBuild, AsksForTheMaskAndTakesTheExtensionOfTheMask) {
+    TempDir dir;
+    auto doc = Document(DocumentKind::Code39, u"KEEP");
+    BatchSettings settings;
+    settings.naming = BatchNaming::MaskAndNumber;
+    settings.extension = u"gif";  // chosen earlier; a typed mask's own extension wins
+    BatchCallbacks cb;
+    int asked = 0;
+    cb.chooseOutputFile = [&](BatchSettings& s) {
+        s.mask = Utf8ToUtf16Text((dir / "pick.PCX").string());
+        return ++asked > 0;
+    };
+    RunBatchBuild(*doc, settings, u"A", cb);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(ReadFile(dir / "pick1.PCX").substr(0, 1), "\x0A");
+}
+
+// The caption is the line cut to 25 characters and "...", as the status shows it.
+TEST(BatchBuild, CaptionAndStatusShortenLongLines) {
+    TempDir dir;
+    auto doc = Document(DocumentKind::Aztec, u"KEEP");
+    BatchSettings settings;
+    settings.mask = Utf8ToUtf16Text((dir / "c.bmp").string());
+    settings.captionFromMessage = true;
+    Outcome plain, captioned;
+    const std::u16string line = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123";  // 30 characters
+    RunBatch(*doc, settings, line, captioned);
+    const std::string withCaption = ReadFile(dir / "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123.bmp");
+    settings.captionFromMessage = false;
+    RunBatch(*doc, settings, line, plain);
+    ASSERT_FALSE(captioned.statuses.empty());
+    EXPECT_EQ(captioned.statuses.front(), u"Building \"ABCDEFGHIJKLMNOPQRSTUVWXY...\"");
+    EXPECT_GT(withCaption.size(), ReadFile(dir / "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123.bmp").size());
+}
+
+// Several threads write the same files, names and log as one does, for every type.
+TEST(BatchBuild, ThreadsChangeNothingInTheOutput) {
+    std::u16string text;
+    for (int i = 0; i < 40; ++i) {
+        text += i % 7 == 3 ? u"dup" : u"line " + Utf8ToUtf16Text(std::to_string(i * 37));
+        text += i == 5 ? u"\u03A9\r\n" : u"\n";
+    }
+    for (const DocumentType& type : DocumentTypes()) {
+        if (!type.create) continue;
+        std::map<std::string, std::string> reference;
+        for (unsigned threads : {1u, 2u, 5u}) {
+            TempDir dir;
+            auto doc = Document(type.kind, u"KEEP");
+            if (!doc) break;
+            for (BatchNaming naming : {BatchNaming::MaskAndNumber, BatchNaming::Message}) {
+                BatchSettings settings;
+                settings.mask = Utf8ToUtf16Text((dir / "t.png").string());
+                settings.naming = naming;
+                settings.captionFromMessage = naming == BatchNaming::Message;
+                settings.threads = threads;
+                Outcome o;
+                RunBatch(*doc, settings, text, o);
+                EXPECT_EQ(o.out.result, BatchResult::Created) << Utf16ToUtf8Text(type.docName);
+            }
+            if (threads == 1)
+                reference = Files(dir.path());
+            else
+                EXPECT_TRUE(Files(dir.path()) == reference)
+                    << Utf16ToUtf8Text(type.docName) << " with " << threads << " threads";
+        }
+        if (!reference.empty()) {
+            EXPECT_GT(reference.size(), 60u);
+        }
+    }
+}
+
+// A list file reads line by line into the same lines as the imported text.
+TEST(BatchLines, FileLinesMatchTheImportedText) {
+    const std::string files[] = {
+        "a\tb\r\nc\nd\re\r\n",
+        "\xEF\xBB\xBFutf8 \xC3\xA9\nzwei",
+        "cp1252 \xE9\r\n\r\nnext",
+        std::string("\xFF\xFEx\0\r\0\n\0y\0\n\0", 12),
+        std::string("\xFE\xFF\0x\0\r\0y", 8),
+        "",
+    };
+    TempDir dir;
+    for (MarkupStyle style : {MarkupStyle::Bracket, MarkupStyle::C}) {
+        for (const std::string& bytes : files) {
+            test::WriteFile(dir / "list.txt", bytes);
+            FileBatchLines fileLines(dir / "list.txt", style);
+            const std::u16string imported = ImportBatchText(bytes, style);
+            TextBatchLines textLines(imported);
+            std::vector<std::u16string> a, b;
+            for (std::u16string line; fileLines.Next(line);)
+                if (!line.empty()) a.push_back(line);
+            for (std::u16string line; textLines.Next(line);)
+                if (!line.empty()) b.push_back(line);
+            EXPECT_EQ(a, b) << bytes;
+            EXPECT_EQ(RestyleBatchText(RestyleBatchText(imported, style, MarkupStyle::C),
+                                       MarkupStyle::C, style),
+                      imported);
+        }
+    }
+}
 
 }  // namespace
 }  // namespace tsy
