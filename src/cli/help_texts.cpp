@@ -23,6 +23,9 @@ const std::vector<std::string> kOverview = {
     "/codepage=Depends on Symbology",
     "  For 2D: [CP125x|CP437|Iso8859_x|UTF8|UTF16BE|ASCII|Binary]",
     "  For 1D: [ASCII|ASCII_INVARIANT|Iso2022_IRxx|Country]",
+    "/batch=LIST one symbol per line of LIST; /ofile is the file name mask",
+    "/namemode=0 mask and number, 1 message as file name (default)",
+    "/threads=N symbols built at once (default: one per core)",
 };
 
 const std::vector<std::string> kSymbologies = {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <map>
 #include <set>
 #include <vector>
@@ -372,5 +373,41 @@ TEST(BatchLines, FileLinesMatchTheImportedText) {
     }
 }
 
+// Peak resident memory since the last reset, in kB (Linux: VmHWM, reset through clear_refs).
+long PeakKb(bool reset) {
+    if (reset) test::WriteFile("/proc/self/clear_refs", "5");
+    const std::string status = ReadFile("/proc/self/status");
+    const std::size_t at = status.find("VmHWM:");
+    return at == std::string::npos ? -1 : std::stol(status.substr(at + 6));
+}
+
+// A list file is read as it is built: ten times the lines take no more memory. Most lines are
+// too long for Code 39, so the list is large while few files are written.
+TEST(BatchLines, LongListsRunInBoundedMemory) {
+    auto doc = Document(DocumentKind::Code39, u"KEEP");
+    long peak[2] = {};
+    const std::size_t counts[2] = {1000, 10000};
+    const std::string longLine(2000, 'X');
+    for (int run = 0; run < 2; ++run) {
+        TempDir dir;
+        {
+            std::ofstream list(dir / "list.txt", std::ios::binary);
+            for (std::size_t i = 0; i < counts[run]; ++i)
+                list << (i % 10 ? longLine : "ITEM " + std::to_string(i)) << '\n';
+        }
+        FileBatchLines lines(dir / "list.txt", MarkupStyle::Bracket);
+        BatchSettings settings;
+        settings.mask = Utf8ToUtf16Text((dir / "m.bmp").string());
+        settings.naming = BatchNaming::MaskAndNumber;
+        settings.threads = 2;
+        PeakKb(true);
+        const BatchOutcome out = RunBatchBuild(*doc, settings, lines, {});
+        peak[run] = PeakKb(false);
+        EXPECT_EQ(out.written, counts[run] / 10);
+        EXPECT_EQ(out.skipped, counts[run] - counts[run] / 10);
+    }
+    if (peak[0] < 0) GTEST_SKIP() << "no VmHWM";
+    EXPECT_LT(peak[1] - peak[0], 4096) << peak[0] << " kB, then " << peak[1] << " kB";
+}
 }  // namespace
 }  // namespace tsy
