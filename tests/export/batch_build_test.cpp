@@ -193,16 +193,17 @@ const PartCase kPartCases[] = {
     {"SafeDistinctNames",
      DocumentKind::Code128,
      Symbology::Code128,
-     u"../up\r\na/b\r\ndup\r\ndup\r\n..",
+     u"../up\r\na/b\r\ndup\r\ndup\r\n..\r\na:b",
      BatchNaming::Message,
      "out/n.bmp",
      {{"out/.._up.bmp", "../up"},
       {"out/a_b.bmp", "a/b"},
       {"out/dup.bmp", "dup"},
       {"out/dup_2.bmp", "dup"},
-      {"out/_.bmp", ".."}},
+      {"out/_.bmp", ".."},
+      {"out/a_b_2.bmp", "a:b"}},
      "out/n.log",
-     "5 Symbols Created.\r\n"},
+     "6 Symbols Created.\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Batch, BatchPartCases, ::testing::ValuesIn(kPartCases),
@@ -354,6 +355,11 @@ TEST(BatchLines, FileLinesMatchTheImportedText) {
         "",
     };
     TempDir dir;
+    RecordingMessageSink sink;
+    std::u16string unread;
+    EXPECT_FALSE(ImportBatchFile(dir / "none.txt", MarkupStyle::Bracket, &sink, &unread));
+    ASSERT_EQ(sink.entries.size(), 1u);
+    EXPECT_EQ(sink.entries[0].text, u"Bad File");
     for (MarkupStyle style : {MarkupStyle::Bracket, MarkupStyle::C}) {
         for (const std::string& bytes : files) {
             test::WriteFile(dir / "list.txt", bytes);
@@ -366,6 +372,9 @@ TEST(BatchLines, FileLinesMatchTheImportedText) {
             for (std::u16string line; textLines.Next(line);)
                 if (!line.empty()) b.push_back(line);
             EXPECT_EQ(a, b) << bytes;
+            std::u16string read;
+            EXPECT_TRUE(ImportBatchFile(dir / "list.txt", style, nullptr, &read));
+            EXPECT_EQ(read, imported);
             EXPECT_EQ(RestyleBatchText(RestyleBatchText(imported, style, MarkupStyle::C),
                                        MarkupStyle::C, style),
                       imported);
