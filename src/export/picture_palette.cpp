@@ -1,0 +1,84 @@
+#include "export/picture_palette.h"
+
+#include <algorithm>
+
+namespace tsy {
+namespace {
+
+uint32_t Key(const uint8_t* p) {
+    return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+}
+
+// The distinct colours, sorted; false past 256.
+bool CollectColours(const RgbImage& picture, std::vector<uint32_t>* colours) {
+    const uint8_t* p = picture.pixels.data();
+    const std::size_t count =
+        static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
+    // Symbols are long runs of one colour: most pixels repeat one of the last two seen.
+    uint32_t last = Key(p), other = last;
+    colours->assign(1, last);
+    for (std::size_t i = 1; i < count; ++i) {
+        const uint32_t key = Key(p + 3 * i);
+        if (key == last) continue;
+        if (key != other) {
+            auto at = std::lower_bound(colours->begin(), colours->end(), key);
+            if (at == colours->end() || *at != key) {
+                if (colours->size() == 256) return false;
+                colours->insert(at, key);
+            }
+        }
+        other = last;
+        last = key;
+    }
+    return true;
+}
+
+void PackOneBit(const RgbImage& picture, PalettePicture* out) {
+    const uint32_t one = out->colours.size() > 1 ? out->colours[1] : 0x1000000;
+    for (int y = 0; y < picture.height; ++y) {
+        const uint8_t* src = picture.row(y);
+        uint8_t* dst = out->indices.data() + static_cast<std::size_t>(y) * out->stride;
+        for (int x = 0; x < picture.width; ++x) {
+            if (Key(src + 3 * x) == one) dst[x >> 3] |= static_cast<uint8_t>(0x80u >> (x & 7));
+        }
+    }
+}
+
+void IndexBytes(const RgbImage& picture, PalettePicture* out) {
+    const auto& colours = out->colours;
+    uint32_t lastKey = colours.front();
+    uint8_t lastIndex = 0;
+    for (int y = 0; y < picture.height; ++y) {
+        const uint8_t* src = picture.row(y);
+        uint8_t* dst = out->indices.data() + static_cast<std::size_t>(y) * out->stride;
+        for (int x = 0; x < picture.width; ++x) {
+            const uint32_t key = Key(src + 3 * x);
+            if (key != lastKey) {
+                lastKey = key;
+                lastIndex = static_cast<uint8_t>(
+                    std::lower_bound(colours.begin(), colours.end(), key) - colours.begin());
+            }
+            dst[x] = lastIndex;
+        }
+    }
+}
+
+}  // namespace
+
+bool MakePalettePicture(const RgbImage& picture, PalettePicture* out) {
+    if (!CollectColours(picture, &out->colours)) return false;
+    out->width = picture.width;
+    out->height = picture.height;
+    out->bits = out->colours.size() <= 2 ? 1 : 8;
+    const auto width = static_cast<std::size_t>(picture.width);
+    out->stride = out->bits == 1 ? (width + 7) / 8 : width;
+    out->indices.assign(out->stride * static_cast<std::size_t>(picture.height), 0);
+    if (out->bits == 1) {
+        PackOneBit(picture, out);
+    } else {
+        IndexBytes(picture, out);
+    }
+    return true;
+}
+
+}  // namespace tsy
