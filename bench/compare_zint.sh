@@ -2,7 +2,8 @@
 # Whole-process time of tessaly producer runs next to Debian's zint making the same symbol as a
 # PNG, eight jobs. Each job runs as pairs, the order inside a pair alternating, so drift in the
 # machine's speed hits both programs alike; a job's ratio is the median of its pairs' ratios.
-# Then the instructions of one run of each (valgrind, children included) and the sizes of the files written.
+# Then the instructions of one run of each (valgrind; the largest count, as a forked child
+# repeats its parent's) and the sizes of the files written.
 # Usage: bench/compare_zint.sh [build-dir] [pairs]   (pairs at least 50; needs bash 5, zint,
 # valgrind for the instruction counts)
 set -euo pipefail
@@ -49,7 +50,7 @@ median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (
 instructions() {
   if ! command -v valgrind > /dev/null; then echo "-"; return; fi
   valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 > /dev/null |
-    awk '/ refs:/ {gsub(",", "", $NF); n += $NF} END {print n}'
+    awk '/ refs:/ {gsub(",", "", $NF); if ($NF + 0 > n) n = $NF + 0} END {print n}'
 }
 
 printf '%-22s %10s %10s %7s %12s %12s %8s %8s\n' job "tessaly us" "zint us" ratio \
