@@ -63,12 +63,46 @@ void IndexBytes(const RgbImage& picture, PalettePicture* out) {
     }
 }
 
+// The common case in one pass: black and white only. False, with out->indices partly written,
+// at the first other colour.
+bool PackBlackAndWhite(const RgbImage& picture, PalettePicture* out) {
+    unsigned seen = 0;  // bit 0: black, bit 1: white
+    for (int y = 0; y < picture.height; ++y) {
+        const uint8_t* p = picture.row(y);
+        uint8_t* dst = out->indices.data() + static_cast<std::size_t>(y) * out->stride;
+        for (int x = 0; x < picture.width; x += 8) {
+            const int end = std::min(picture.width, x + 8);
+            unsigned byte = 0;
+            for (int i = x; i < end; ++i, p += 3) {
+                const unsigned v = p[0];
+                if (v != p[1] || v != p[2] || static_cast<uint8_t>(v + 1) > 1) return false;
+                const unsigned white = v & 1;
+                seen |= 1u << white;
+                byte |= white << (7 - (i - x));
+            }
+            *dst++ = static_cast<uint8_t>(byte);
+        }
+    }
+    if (seen == 2) {
+        // White alone is palette entry 0.
+        out->colours.assign(1, 0xFFFFFF);
+        std::fill(out->indices.begin(), out->indices.end(), uint8_t{0});
+    } else {
+        out->colours = seen == 1 ? std::vector<uint32_t>{0} : std::vector<uint32_t>{0, 0xFFFFFF};
+    }
+    return true;
+}
+
 }  // namespace
 
 bool MakePalettePicture(const RgbImage& picture, PalettePicture* out) {
-    if (!CollectColours(picture, &out->colours)) return false;
     out->width = picture.width;
     out->height = picture.height;
+    out->bits = 1;
+    out->stride = (static_cast<std::size_t>(picture.width) + 7) / 8;
+    out->indices.assign(out->stride * static_cast<std::size_t>(picture.height), 0);
+    if (PackBlackAndWhite(picture, out)) return true;
+    if (!CollectColours(picture, &out->colours)) return false;
     out->bits = out->colours.size() <= 2 ? 1 : 8;
     const auto width = static_cast<std::size_t>(picture.width);
     out->stride = out->bits == 1 ? (width + 7) / 8 : width;
