@@ -78,26 +78,27 @@ CodepageTranslator::CodepageTranslator() {
 
 CodepageTranslator::~CodepageTranslator() = default;
 
+// Made on first use: a run that translates nothing builds no table.
 const CodepageTranslator& CodepageTranslator::Instance() {
     static const CodepageTranslator translator;
     return translator;
 }
-
-namespace {
-// Created with the program so the seven-bit tables are complete before the first translation.
-[[maybe_unused]] const CodepageTranslator& startupTranslator = CodepageTranslator::Instance();
-}  // namespace
 
 const CodepageTranslator::EightBitReverse& CodepageTranslator::EightBitReverseTable(
     int part) const {
     const auto slot = static_cast<std::size_t>(part - 1);
     std::call_once(eightBitOnce_[slot], [&] {
         auto rev = std::make_unique<EightBitReverse>();
-        rev->fill('?');
         const std::uint16_t* fwd = detail::Iso8859Forward(part);
         for (int b = 0; b < 256; ++b) {
             // Undefined bytes stay out, or U+FFFF would translate to the last of them.
-            if (fwd[b] != kUndefinedChar) (*rev)[fwd[b]] = static_cast<std::uint8_t>(b);
+            if (fwd[b] == kUndefinedChar) continue;
+            auto& page = rev->pages[fwd[b] >> 8];
+            if (!page) {
+                page = std::make_unique<std::array<std::uint8_t, 256>>();
+                page->fill('?');
+            }
+            (*page)[fwd[b] & 0xFF] = static_cast<std::uint8_t>(b);
         }
         eightBitReverse_[slot] = std::move(rev);
     });

@@ -41,7 +41,16 @@ public:
 
 private:
     using SevenBitReverse = std::array<std::uint16_t, 256>;
-    using EightBitReverse = std::array<std::uint8_t, 65536>;
+    // Bytes by code unit, a 256-entry page for each high byte the code page reaches: the ISO
+    // 8859 parts reach a handful, and a whole 64 KiB table cost a short message more to fill
+    // than to translate.
+    struct EightBitReverse {
+        std::array<std::unique_ptr<std::array<std::uint8_t, 256>>, 256> pages;
+        std::uint8_t operator[](char16_t u) const {
+            const auto& page = pages[u >> 8];
+            return page ? (*page)[u & 0xFF] : static_cast<std::uint8_t>('?');
+        }
+    };
     static constexpr int kEightBitSlots = 20;
 
     MessageBytes SevenBitToBytes(std::u16string_view text, int table, bool& lossless) const;
