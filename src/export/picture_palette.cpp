@@ -115,4 +115,35 @@ bool MakePalettePicture(const RgbImage& picture, PalettePicture* out) {
     return true;
 }
 
+void MakePalettePicture(const Bitmap1& picture, PalettePicture* out) {
+    out->width = picture.width;
+    out->height = picture.height;
+    out->bits = 1;
+    out->stride = (static_cast<std::size_t>(picture.width) + 7) / 8;
+    out->indices.assign(out->stride * static_cast<std::size_t>(picture.height), 0);
+    // Bits past the width are padding, whatever they hold.
+    const unsigned tail = static_cast<unsigned>(picture.width) % 8;
+    const auto lastMask = static_cast<uint8_t>(tail == 0 ? 0xFF : 0xFF << (8 - tail));
+    bool black = false, white = false;
+    for (int y = 0; y < picture.height; ++y) {
+        const uint8_t* src = picture.bits.data() + static_cast<std::size_t>(y) *
+                                                       static_cast<std::size_t>(picture.stride());
+        uint8_t* dst = out->indices.data() + static_cast<std::size_t>(y) * out->stride;
+        for (std::size_t i = 0; i < out->stride; ++i) {
+            const uint8_t mask = i + 1 == out->stride ? lastMask : uint8_t{0xFF};
+            const auto byte = static_cast<uint8_t>(src[i] & mask);
+            dst[i] = byte;
+            white = white || byte != 0;
+            black = black || byte != mask;
+        }
+    }
+    if (!black) {
+        // White alone is palette entry 0, as for the RGB form.
+        out->colours.assign(1, 0xFFFFFF);
+        std::fill(out->indices.begin(), out->indices.end(), uint8_t{0});
+    } else {
+        out->colours = white ? std::vector<uint32_t>{0, 0xFFFFFF} : std::vector<uint32_t>{0};
+    }
+}
+
 }  // namespace tsy

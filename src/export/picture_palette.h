@@ -28,5 +28,7 @@ struct PalettePicture {
 
 // False when the picture has more than 256 colours; the picture has been checked already.
 bool MakePalettePicture(const RgbImage& picture, PalettePicture* out);
+// The same result as for the picture's RGB form, straight from its bits.
+void MakePalettePicture(const Bitmap1& picture, PalettePicture* out);
 
 }  // namespace tsy

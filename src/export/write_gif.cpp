@@ -88,6 +88,25 @@ bool ExactPalette(const RgbImage& picture, Indexed& out) {
     return true;
 }
 
+// The RGB form's palette (colours in the order first met) straight from the bits.
+void MonoPalette(const Bitmap1& picture, Indexed& out) {
+    const std::size_t width = static_cast<std::size_t>(picture.width);
+    out.pixels.resize(width * static_cast<std::size_t>(picture.height));
+    const bool firstWhite = !picture.isBlack(0, 0);
+    const GifColorType black{0, 0, 0}, white{255, 255, 255};
+    out.palette.assign(1, firstWhite ? white : black);
+    bool other = false;
+    for (int y = 0; y < picture.height; ++y) {
+        GifByteType* row = out.pixels.data() + static_cast<std::size_t>(y) * width;
+        for (int x = 0; x < picture.width; ++x) {
+            const bool differs = picture.isBlack(x, y) == firstWhite;
+            row[x] = differs ? 1 : 0;
+            other = other || differs;
+        }
+    }
+    if (other) out.palette.push_back(firstWhite ? black : white);
+}
+
 bool QuantizedPalette(const RgbImage& picture, Indexed& out) {
     const std::size_t count =
         static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
@@ -114,7 +133,7 @@ int SinkOutput(GifFileType* gif, const GifByteType* data, int size) {
     return sink->Write(data, static_cast<std::size_t>(size)) ? size : 0;
 }
 
-bool Encode(const RgbImage& picture, const Indexed& image, ByteSink& out, int* error) {
+bool Encode(int width, int height, const Indexed& image, ByteSink& out, int* error) {
     const GifApi& g = Gif();
     // GIF colour tables hold a power of two entries, at least two.
     int bits = 1;
@@ -128,13 +147,12 @@ bool Encode(const RgbImage& picture, const Indexed& image, ByteSink& out, int* e
         g.GifFreeMapObject(map);
         return false;
     }
-    bool ok =
-        g.EGifPutScreenDesc(gif, picture.width, picture.height, bits, 0, map) == GIF_OK &&
-        g.EGifPutImageDesc(gif, 0, 0, picture.width, picture.height, false, nullptr) == GIF_OK;
-    for (int y = 0; ok && y < picture.height; ++y) {
+    bool ok = g.EGifPutScreenDesc(gif, width, height, bits, 0, map) == GIF_OK &&
+              g.EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
+    for (int y = 0; ok && y < height; ++y) {
         auto* row = const_cast<GifByteType*>(image.pixels.data()) +
-                    static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width);
-        ok = g.EGifPutLine(gif, row, picture.width) == GIF_OK;
+                    static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        ok = g.EGifPutLine(gif, row, width) == GIF_OK;
     }
     if (!ok) *error = gif->Error;
     int closeError = 0;
@@ -144,6 +162,16 @@ bool Encode(const RgbImage& picture, const Indexed& image, ByteSink& out, int* e
     }
     g.GifFreeMapObject(map);
     return ok;
+}
+
+bool Finish(int width, int height, const Indexed& image, ByteSink& out, std::string* error) {
+    int code = 0;
+    if (Encode(width, height, image, out, &code)) return true;
+    if (error) {
+        const char* text = Gif().GifErrorString(code);
+        *error = std::string("GIF encoder: ") + (text ? text : "failed");
+    }
+    return false;
 }
 
 }  // namespace
@@ -162,13 +190,18 @@ bool WriteGif(const RgbImage& picture, ByteSink& out, std::string* error) {
             return false;
         }
     }
-    int code = 0;
-    if (Encode(picture, image, out, &code)) return true;
-    if (error) {
-        const char* text = Gif().GifErrorString(code);
-        *error = std::string("GIF encoder: ") + (text ? text : "failed");
+    return Finish(picture.width, picture.height, image, out, error);
+}
+
+bool WriteGifMono(const Bitmap1& picture, ByteSink& out, std::string* error) {
+    if (!CheckPicture(picture, error)) return false;
+    if (!Gif().missing.empty()) {
+        if (error) *error = Gif().missing;
+        return false;
     }
-    return false;
+    Indexed image;
+    MonoPalette(picture, image);
+    return Finish(picture.width, picture.height, image, out, error);
 }
 
 }  // namespace tsy

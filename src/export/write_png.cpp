@@ -48,9 +48,9 @@ void SizeCompression(png_structp png, std::size_t rowBytes, int height) {
     png_set_compression_mem_level(png, windowBits >= 14 ? 8 : windowBits - 6);
 }
 
-// Kept free of C++ objects with destructors: libpng leaves through longjmp. palette is null for
-// an RGB picture.
-bool Encode(const RgbImage& picture, const PalettePicture* palette, PngOutput& out) {
+// Kept free of C++ objects with destructors: libpng leaves through longjmp. Written from the
+// palette picture when there is one, else from the RGB one.
+bool Encode(const RgbImage* picture, const PalettePicture* palette, PngOutput& out) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &out, PngError, PngWarning);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
@@ -59,8 +59,9 @@ bool Encode(const RgbImage& picture, const PalettePicture* palette, PngOutput& o
         return false;
     }
     png_set_write_fn(png, &out, PngWrite, PngFlush);
-    const auto width = static_cast<png_uint_32>(picture.width);
-    const auto height = static_cast<png_uint_32>(picture.height);
+    const int rows = palette ? palette->height : picture->height;
+    const auto width = static_cast<png_uint_32>(palette ? palette->width : picture->width);
+    const auto height = static_cast<png_uint_32>(rows);
     if (palette) {
         png_set_IHDR(png, info, width, height, palette->bits, PNG_COLOR_TYPE_PALETTE,
                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -81,14 +82,22 @@ bool Encode(const RgbImage& picture, const PalettePicture* palette, PngOutput& o
     // them as well as the adaptive default at a fraction of its time.
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
     png_set_compression_strategy(png, Z_RLE);
-    SizeCompression(png, palette ? palette->stride : picture.rowBytes(), picture.height);
+    SizeCompression(png, palette ? palette->stride : picture->rowBytes(), rows);
     png_write_info(png, info);
-    for (int y = 0; y < picture.height; ++y) {
-        png_write_row(png, const_cast<png_bytep>(palette ? palette->row(y) : picture.row(y)));
+    for (int y = 0; y < rows; ++y) {
+        png_write_row(png, const_cast<png_bytep>(palette ? palette->row(y) : picture->row(y)));
     }
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     return true;
+}
+
+bool Finish(const RgbImage* picture, const PalettePicture* palette, ByteSink& out,
+            std::string* error) {
+    PngOutput state{&out};
+    if (Encode(picture, palette, state)) return true;
+    if (error && !state.failed) *error = std::string("PNG encoder: ") + state.message;
+    return false;
 }
 
 }  // namespace
@@ -97,10 +106,14 @@ bool WritePng(const RgbImage& picture, ByteSink& out, std::string* error) {
     if (!CheckPicture(picture, error)) return false;
     PalettePicture palette;
     const bool indexed = MakePalettePicture(picture, &palette);
-    PngOutput state{&out};
-    if (Encode(picture, indexed ? &palette : nullptr, state)) return true;
-    if (error && !state.failed) *error = std::string("PNG encoder: ") + state.message;
-    return false;
+    return Finish(&picture, indexed ? &palette : nullptr, out, error);
+}
+
+bool WritePngMono(const Bitmap1& picture, ByteSink& out, std::string* error) {
+    if (!CheckPicture(picture, error)) return false;
+    PalettePicture palette;
+    MakePalettePicture(picture, &palette);
+    return Finish(nullptr, &palette, out, error);
 }
 
 }  // namespace tsy

@@ -133,8 +133,8 @@ void SetPaletteFields(const TiffApi& t, TIFF* tif, const PalettePicture& p,
     t.TIFFSetField(tif, TIFFTAG_COLORMAP, map.data(), map.data() + n, map.data() + 2 * n);
 }
 
-// palette is null for an RGB picture.
-bool Encode(const RgbImage& picture, const PalettePicture* palette, MemoryFile& file,
+// Written from the palette picture when there is one, else from the RGB one.
+bool Encode(const RgbImage* picture, const PalettePicture* palette, MemoryFile& file,
             ErrorText& err) {
     const TiffApi& t = Tiff();
     if (!t.loaded) {
@@ -148,9 +148,10 @@ bool Encode(const RgbImage& picture, const PalettePicture* palette, MemoryFile& 
                                     SizeProc, MapProc, UnmapProc, options);
     t.TIFFOpenOptionsFree(options);
     if (!tif) return false;
-    const auto width = static_cast<uint32_t>(picture.width);
-    t.TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, width);
-    t.TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(picture.height));
+    const int rows = palette ? palette->height : picture->height;
+    t.TIFFSetField(tif, TIFFTAG_IMAGEWIDTH,
+                   static_cast<uint32_t>(palette ? palette->width : picture->width));
+    t.TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(rows));
     std::vector<uint16_t> map;
     if (palette) {
         SetPaletteFields(t, tif, *palette, map);
@@ -167,9 +168,9 @@ bool Encode(const RgbImage& picture, const PalettePicture* palette, MemoryFile& 
     t.TIFFSetField(tif, TIFFTAG_XRESOLUTION, 96.0);
     t.TIFFSetField(tif, TIFFTAG_YRESOLUTION, 96.0);
     bool ok = true;
-    for (int y = 0; ok && y < picture.height; ++y) {
+    for (int y = 0; ok && y < rows; ++y) {
         // libtiff does not write through the pointer, but its prototype is not const.
-        auto* row = const_cast<uint8_t*>(palette ? palette->row(y) : picture.row(y));
+        auto* row = const_cast<uint8_t*>(palette ? palette->row(y) : picture->row(y));
         ok = t.TIFFWriteScanline(tif, row, static_cast<uint32_t>(y), 0) == 1;
     }
     if (ok) ok = t.TIFFFlush(tif) == 1;
@@ -177,23 +178,35 @@ bool Encode(const RgbImage& picture, const PalettePicture* palette, MemoryFile& 
     return ok;
 }
 
-}  // namespace
-
-bool WriteTiff(const RgbImage& picture, ByteSink& out, std::string* error) {
-    if (!CheckPicture(picture, error)) return false;
+bool Finish(const RgbImage* picture, const PalettePicture* palette, ByteSink& out,
+            std::string* error) {
     if (!Tiff().missing.empty()) {
         if (error) *error = Tiff().missing;
         return false;
     }
-    PalettePicture palette;
-    const bool indexed = MakePalettePicture(picture, &palette);
     MemoryFile file;
     ErrorText err;
-    if (!Encode(picture, indexed ? &palette : nullptr, file, err)) {
+    if (!Encode(picture, palette, file, err)) {
         if (error) *error = std::string("TIFF encoder: ") + err.text;
         return false;
     }
     return out.Write(file.bytes.data(), file.bytes.size());
+}
+
+}  // namespace
+
+bool WriteTiff(const RgbImage& picture, ByteSink& out, std::string* error) {
+    if (!CheckPicture(picture, error)) return false;
+    PalettePicture palette;
+    const bool indexed = MakePalettePicture(picture, &palette);
+    return Finish(&picture, indexed ? &palette : nullptr, out, error);
+}
+
+bool WriteTiffMono(const Bitmap1& picture, ByteSink& out, std::string* error) {
+    if (!CheckPicture(picture, error)) return false;
+    PalettePicture palette;
+    MakePalettePicture(picture, &palette);
+    return Finish(nullptr, &palette, out, error);
 }
 
 }  // namespace tsy

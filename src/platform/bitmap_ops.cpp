@@ -81,8 +81,15 @@ void Blit(RgbImage& dst, int x, int y, const RgbImage& src) {
 void Blit(Bitmap1& dst, int x, int y, const Bitmap1& src) {
     const auto [x0, x1] = Clip(x, src.width, dst.width);
     const auto [y0, y1] = Clip(y, src.height, dst.height);
+    // A symbol at the left edge (the usual case) is copied a byte at a time.
+    const int64_t wholeBytes = x == 0 ? (x1 - x0) / 8 : 0;
     for (int64_t dy = y0; dy < y1; ++dy) {
-        for (int64_t dx = x0; dx < x1; ++dx) {
+        if (wholeBytes > 0) {
+            std::memcpy(dst.bits.data() + Bytes(dy, dst.stride()),
+                        src.bits.data() + Bytes(dy - y, src.stride()),
+                        static_cast<std::size_t>(wholeBytes));
+        }
+        for (int64_t dx = x0 + 8 * wholeBytes; dx < x1; ++dx) {
             const bool black = src.isBlack(static_cast<int>(dx - x), static_cast<int>(dy - y));
             dst.setBlack(static_cast<int>(dx), static_cast<int>(dy), black);
         }

@@ -105,6 +105,46 @@ TEST(ExactDepth, PngAndTiffTakeTheFewestBitsThatHoldThePicture) {
     }
 }
 
+// Composed from a one-bit symbol, a picture stays one-bit; the RGB route is what every picture
+// took before, so both must draw the same pixels and give the same files.
+TEST(ExactDepth, OneBitPicturesGiveTheFilesOfTheirRgbForm) {
+    const RgbImage pattern = test::TestPicture(45, 45, false);
+    for (const char16_t* caption : {u"", u"Tessaly 0123 Wg", u"i"}) {
+        for (int32_t position : {kCaptionAbove, kCaptionBelow, kCaptionLeft, kCaptionRight}) {
+            Bitmap1 symbol = RgbToBitmap1(pattern);
+            RgbImage symbolRgb = pattern;
+            CCaptionedBitmap mono, rgb;
+            ASSERT_TRUE(mono.Compose(symbol, caption, position, nullptr, 2, 1));
+            ASSERT_TRUE(rgb.Compose(symbolRgb, caption, position, nullptr, 2, 1));
+            ASSERT_NE(mono.MonoPicture(), nullptr);
+            EXPECT_EQ(rgb.MonoPicture(), nullptr);
+            EXPECT_EQ(Bytes(mono.Picture()), Bytes(rgb.Picture()));
+            for (const ImageFormat& format : ImageFormats()) {
+                if (!format.encodeMono) continue;
+                StringSink fromMono;
+                std::string fromRgb, error;
+                ASSERT_TRUE(format.encodeMono(*mono.MonoPicture(), fromMono, &error)) << error;
+                ASSERT_TRUE(EncodeImage(format, rgb.Picture(), &fromRgb, &error)) << error;
+                EXPECT_EQ(fromMono.bytes, fromRgb) << format.name;
+            }
+        }
+    }
+    // One colour only, and padding bits that must not show.
+    for (bool white : {true, false}) {
+        Bitmap1 plain = MakeFilledBitmap1(13, 3, white);
+        for (std::size_t i = 1; i < plain.bits.size(); i += 2) plain.bits[i] ^= 0x07;
+        const RgbImage plainRgb = Bitmap1ToRgb(plain);
+        for (const ImageFormat& format : ImageFormats()) {
+            if (!format.encodeMono) continue;
+            StringSink fromMono;
+            std::string fromRgb, error;
+            ASSERT_TRUE(format.encodeMono(plain, fromMono, &error)) << error;
+            ASSERT_TRUE(EncodeImage(format, plainRgb, &fromRgb, &error)) << error;
+            EXPECT_EQ(fromMono.bytes, fromRgb) << format.name << " white " << white;
+        }
+    }
+}
+
 // Other programs read these at the depth they always had.
 TEST(ExactDepth, BmpTgaAndPcxKeepTwentyFourBits) {
     const RgbImage picture = Captioned(u"Tessaly");
