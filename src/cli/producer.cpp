@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ostream>
 
 #include "cli/build_report.h"
 #include "cli/help_texts.h"
@@ -238,9 +237,9 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
 }  // namespace
 
 ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSink& sink,
-                                       std::ostream& out) {
+                                       std::FILE* out) {
     if (info.Boolean("help", false)) {
-        out << FullHelpText();
+        std::fputs(FullHelpText().c_str(), out);
         return {true, kExitWritten};
     }
     Run run{info, sink, {}, {}, u"wmf", {}, false};
