@@ -24,7 +24,11 @@ constexpr int kMaxSymlinks = 40;
 // Temporary names carry the writer's process id, so a later save can tell a leftover of a
 // killed run from the file of one still writing.
 std::string TemporaryPrefix(const fs::path& path) {
-    return "." + path.filename().string() + ".tsy-";
+    // Appended piece by piece: GCC 12 at -O3 takes "." + string for an overlapping copy.
+    std::string prefix = ".";
+    prefix += path.filename().string();
+    prefix += ".tsy-";
+    return prefix;
 }
 
 fs::path TemporaryName(const fs::path& path, const char* tail) {
