@@ -2,10 +2,11 @@
 # Whole-process time of tessaly producer runs next to Debian's zint making the same symbol as a
 # PNG, eight jobs. Each job runs as pairs, the order inside a pair alternating, so drift in the
 # machine's speed hits both programs alike; a job's ratio is the median of its pairs' ratios.
-# Then the instructions of one run of each (valgrind; the largest count, as a forked child
-# repeats its parent's) and the sizes of the files written.
-# Usage: bench/compare_zint.sh [build-dir] [pairs]   (pairs at least 50; needs bash 5, zint,
-# valgrind for the instruction counts)
+# Then the CPU time of each (perf stat over 50 runs, children included: on a loaded machine it
+# shows the work apart from the waits for a processor), the instructions of one run of each
+# (valgrind; the largest count, as a forked child repeats its parent's) and the file sizes.
+# Usage: bench/compare_zint.sh [build-dir] [pairs]   (pairs at least 50; needs bash 5, zint;
+# perf and valgrind for the CPU and instruction columns, "-" without them)
 set -euo pipefail
 build=${1:-build}
 pairs=${2:-60}
@@ -53,8 +54,13 @@ instructions() {
     awk '/ refs:/ {gsub(",", "", $NF); if ($NF + 0 > n) n = $NF + 0} END {print n}'
 }
 
-printf '%-22s %10s %10s %7s %12s %12s %8s %8s\n' job "tessaly us" "zint us" ratio \
-  "tessaly Ir" "zint Ir" "t bytes" "z bytes"
+cpu_ms() {
+  if ! command -v perf > /dev/null; then echo "-"; return; fi
+  perf stat -x, -r 50 -e task-clock "$@" 2>&1 > /dev/null | awk -F, '/task-clock/ {print $1}'
+}
+
+printf '%-20s %9s %9s %6s %7s %7s %10s %10s %7s %7s\n' job "t us" "z us" ratio "t cpu" \
+  "z cpu" "t Ir" "z Ir" "t bytes" "z bytes"
 for job in "${jobs[@]}"; do
   IFS=$'\t' read -r name targs zargs <<< "$job"
   split ta "$targs"
@@ -78,8 +84,10 @@ for job in "${jobs[@]}"; do
     echo "$z" >> z.times
     echo "$t $z" | awk '{printf "%.4f\n", $1 / $2}' >> ratios
   done
-  printf '%-22s %10s %10s %7.3f %12s %12s %8s %8s\n' "$name" "$(median < t.times)" \
-    "$(median < z.times)" "$(median < ratios)" "$(instructions "${t_cmd[@]}")" \
+  printf '%-20s %9s %9s %6.3f %7s %7s %10s %10s %7s %7s\n' "$name" "$(median < t.times)" \
+    "$(median < z.times)" "$(median < ratios)" "$(cpu_ms "${t_cmd[@]}")" \
+    "$(cpu_ms "${z_cmd[@]}")" "$(instructions "${t_cmd[@]}")" \
     "$(instructions "${z_cmd[@]}")" "$(stat -c %s t.png)" "$(stat -c %s z.png)"
 done
-echo "pairs per job: $pairs; times are medians of single runs, ratio the median of the pairs' ratios"
+echo "pairs per job: $pairs; us: median wall time of single runs; ratio: median of the pairs'"
+echo "ratios; cpu: mean task-clock in ms; Ir: instructions of one run"
