@@ -65,15 +65,20 @@ std::u16string TableToText(std::string_view bytes, const std::uint16_t* table) {
 
 }  // namespace
 
-CodepageTranslator::CodepageTranslator() {
-    for (int t = 0; t < detail::kSevenBitTableCount; ++t) {
-        SevenBitReverse& rev = sevenBitReverse_[static_cast<std::size_t>(t)];
+CodepageTranslator::CodepageTranslator() = default;
+
+const CodepageTranslator::SevenBitReverse& CodepageTranslator::SevenBitReverseTable(
+    int table) const {
+    const auto slot = static_cast<std::size_t>(table);
+    std::call_once(sevenBitOnce_[slot], [&] {
+        SevenBitReverse& rev = sevenBitReverse_[slot];
         rev.fill(kUndefinedChar);
-        const detail::SevenBitTable& fwd = detail::SevenBitForward(t);
+        const detail::SevenBitTable& fwd = detail::SevenBitForward(table);
         for (std::uint16_t b = 0; b < 0x80; ++b) {
             if (fwd[b] < 0x100) rev[fwd[b]] = b;
         }
-    }
+    });
+    return sevenBitReverse_[slot];
 }
 
 CodepageTranslator::~CodepageTranslator() = default;
@@ -107,7 +112,7 @@ const CodepageTranslator::EightBitReverse& CodepageTranslator::EightBitReverseTa
 
 MessageBytes CodepageTranslator::SevenBitToBytes(std::u16string_view text, int table,
                                                  bool& lossless) const {
-    const SevenBitReverse& rev = sevenBitReverse_[static_cast<std::size_t>(table)];
+    const SevenBitReverse& rev = SevenBitReverseTable(table);
     MessageBytes out;
     out.reserve(text.size());
     for (char16_t u : text) {

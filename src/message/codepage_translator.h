@@ -28,7 +28,7 @@ struct TextTranslation {
 // (glibc iconv, "?" as the default character).
 class CodepageTranslator {
 public:
-    CodepageTranslator();  // builds the seven-bit reverse tables
+    CodepageTranslator();  // builds nothing: each table is made on its first use
     ~CodepageTranslator();
     CodepageTranslator(const CodepageTranslator&) = delete;
     CodepageTranslator& operator=(const CodepageTranslator&) = delete;
@@ -56,7 +56,10 @@ private:
     MessageBytes SevenBitToBytes(std::u16string_view text, int table, bool& lossless) const;
     const EightBitReverse& EightBitReverseTable(int part) const;
 
-    std::array<SevenBitReverse, 16> sevenBitReverse_;
+    const SevenBitReverse& SevenBitReverseTable(int table) const;
+
+    mutable std::array<SevenBitReverse, 16> sevenBitReverse_;
+    mutable std::array<std::once_flag, 16> sevenBitOnce_;
     mutable std::array<std::unique_ptr<EightBitReverse>, kEightBitSlots> eightBitReverse_;
     mutable std::array<std::once_flag, kEightBitSlots> eightBitOnce_;
 };
