@@ -56,7 +56,9 @@ instructions() {
 
 cpu_ms() {
   if ! command -v perf > /dev/null; then echo "-"; return; fi
-  perf stat -x, -r 50 -e task-clock "$@" 2>&1 > /dev/null | awk -F, '/task-clock/ {print $1}'
+  # perf may be refused the counters (perf_event_paranoid): then "-" as well.
+  perf stat -x, -r 50 -e task-clock "$@" 2>&1 > /dev/null |
+    awk -F, '/task-clock/ {v = $1} END {print (v == "" ? "-" : v)}'
 }
 
 printf '%-20s %9s %9s %6s %7s %7s %10s %10s %7s %7s\n' job "t us" "z us" ratio "t cpu" \
