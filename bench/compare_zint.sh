@@ -46,7 +46,9 @@ run_us() {
   echo $(((${t1/./} - ${t0/./})))
 }
 
-median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+median() {
+  sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
 
 instructions() {
   if ! command -v valgrind > /dev/null; then echo "-"; return; fi
