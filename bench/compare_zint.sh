@@ -47,7 +47,8 @@ run_us() {
 }
 
 median() {
-  sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+  sort -g | awk '{v[NR] = $1}
+    END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
 }
 
 instructions() {
