@@ -2,6 +2,7 @@
 
 #include "document/mils.h"
 #include "encoders/qr/qr_encoder.h"
+#include "encoders/qr_iso/qr_iso_encoder.h"
 #include "message/codepage_table.h"
 
 namespace tsy {
@@ -26,7 +27,8 @@ bool CQRDoc::BuildSymbol() {
 
     int32_t height = 0, width = 0;
     void* bits = nullptr;
-    BlockHandle block = QREncode(&args, &height, &width, &bits);
+    BlockHandle block = m_Model == kIsoModel ? QrIsoEncode(&args, &height, &width, &bits)
+                                             : QREncode(&args, &height, &width, &bits);
     OwnedRaster raster(block, height, width, bits);
 
     m_ModuleColumns = width / ms;
@@ -36,6 +38,11 @@ bool CQRDoc::BuildSymbol() {
     if (!raster) return FailBuild();
     // QR never draws the message above the symbol, whatever AddMessage says.
     return ComposeFromRaster(raster, false);
+}
+
+bool CQRDoc::ApplyCommandLine(const CommandLineOptions& options, const CommandLineWriter& write) {
+    if (options.qrModel >= 0) m_Model = options.qrModel;
+    return CEncoderDoc::ApplyCommandLine(options, write);
 }
 
 }  // namespace tsy
