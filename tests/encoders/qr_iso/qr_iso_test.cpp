@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "encoders/qr_iso/qr_iso_encoder.h"
+#include "imaging/symbol_raster.h"
+#include "support/qr_iso_capacity.h"
+#include "support/zxing_decode.h"
+
+namespace tsy {
+namespace {
+
+OwnedRaster Encode(const std::string& msg, int level, int moduleSize, bool reverse) {
+    const QREncodeArgs args{reinterpret_cast<const unsigned char*>(msg.data()),
+                            static_cast<int32_t>(msg.size()),
+                            2,
+                            reverse ? 1 : 0,
+                            level,
+                            moduleSize,
+                            0};
+    int32_t h = 0, w = 0;
+    void* bits = nullptr;
+    BlockHandle block = QrIsoEncode(&args, &h, &w, &bits);
+    return OwnedRaster(block, h, w, bits);
+}
+
+// The byte capacity is the edge: it fits the version, one byte more needs the next.
+TEST(QrIso, SmallestVersionThatHoldsTheMessage) {
+    for (int level = 0; level < 4; ++level)
+        for (int version = 1; version <= 40; ++version) {
+            const int cap = test::QrIsoByteCapacity(version, level);
+            const std::string fits(static_cast<std::size_t>(cap), '\xE9');
+            const auto m =
+                QrIsoBuildMatrix(reinterpret_cast<const uint8_t*>(fits.data()), cap, level);
+            ASSERT_TRUE(m) << "version " << version << " level " << level;
+            EXPECT_EQ(m->width(), 4 * version + 17) << "version " << version << " level " << level;
+            const std::string more = fits + 'x';
+            const auto next =
+                QrIsoBuildMatrix(reinterpret_cast<const uint8_t*>(more.data()), cap + 1, level);
+            if (version == 40)
+                EXPECT_FALSE(next) << "level " << level;
+            else
+                EXPECT_EQ(next ? next->width() : 0, 4 * version + 21)
+                    << "version " << version << " level " << level;
+        }
+}
+
+TEST(QrIso, BadArgumentsGiveNoRasterAndZeroedOutputs) {
+    const uint8_t byte = 'A';
+    struct Case {
+        const uint8_t* message;
+        int32_t length;
+        int32_t level;
+    } cases[] = {{nullptr, 1, 1}, {&byte, 0, 1}, {&byte, -1, 1}, {&byte, 1, 4}, {&byte, 1, -1}};
+    for (const Case& c : cases) {
+        const QREncodeArgs args{c.message, c.length, 2, 0, c.level, 3, 0};
+        int32_t h = 7, w = 7;
+        void* bits = &h;
+        EXPECT_EQ(QrIsoEncode(&args, &h, &w, &bits), nullptr) << c.length << " " << c.level;
+        EXPECT_EQ(h, 0);
+        EXPECT_EQ(w, 0);
+        EXPECT_EQ(bits, nullptr);
+    }
+    EXPECT_EQ(QrIsoEncode(nullptr, nullptr, nullptr, nullptr), nullptr);
+}
+
+// The raster path is the designed encoder's: module size in pixels, reverse video swapping
+// every pixel, normal video dark as 0 bits.
+TEST(QrIso, RasterScalesTheMatrix) {
+    const std::string msg = "raster";
+    const auto m = QrIsoBuildMatrix(reinterpret_cast<const uint8_t*>(msg.data()), 6, 0);
+    ASSERT_TRUE(m);
+    const OwnedRaster normal = Encode(msg, 0, 3, false), reverse = Encode(msg, 0, 3, true);
+    ASSERT_TRUE(normal && reverse);
+    ASSERT_EQ(normal.width(), 3 * m->width());
+    ASSERT_EQ(normal.height(), 3 * m->height());
+    for (int y = 0; y < normal.height(); ++y)
+        for (int x = 0; x < normal.width(); ++x) {
+            ASSERT_EQ(normal.bit(x, y), m->get(x / 3, y / 3) ? 0 : 1) << x << "," << y;
+            ASSERT_EQ(reverse.bit(x, y), 1 - normal.bit(x, y)) << x << "," << y;
+        }
+}
+
+// 8-bit mode carries every byte value, NUL included, as it is; the reader sees Model 2.
+TEST(QrIso, EveryByteValueReadsBack) {
+    std::string msg;
+    for (int i = 0; i < 256; ++i) msg += static_cast<char>(i);
+    for (int level = 0; level < 4; ++level) {
+        const OwnedRaster r = Encode(msg, level, 2, false);
+        ASSERT_TRUE(r);
+        const test::Decoded d =
+            test::DecodeRaster(r.bits(), r.width(), r.height(), test::Symbology::QRCode);
+        ASSERT_TRUE(d.ok) << "level " << level << ": " << d.error;
+        EXPECT_EQ(d.bytes, msg) << "level " << level;
+        EXPECT_EQ(d.symbologyId, "]Q1") << "level " << level;
+        EXPECT_EQ(d.ecLevel, test::QrLevelName(level));
+    }
+}
+
+}  // namespace
+}  // namespace tsy
