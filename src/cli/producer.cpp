@@ -88,10 +88,7 @@ const char* const kTextOptions[] = {"ofile",    "ifile",    "symbol", "caption",
 // standard one; -1 for anything else.
 int32_t ParseQrModel(const std::string& text) {
     if (text == "0" || text == "1" || text == "2") return text[0] - '0';
-    std::string lower = text;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower == "iso" ? 2 : -1;
+    return EqualsIgnoringCase(text, "iso") ? 2 : -1;
 }
 
 // A size the screen cannot hold refuses the run before anything is built.
