@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Whole-process time of one tessaly producer run next to Debian's zint writing the same
-# symbology to PNG. Usage: bench/compare_zint.sh [build-dir] [runs]
+# Whole-process time of one tessaly producer run next to Debian's zint (and, for standard QR,
+# qrencode) writing the same symbology to PNG. Usage: bench/compare_zint.sh [build-dir] [runs]
 set -euo pipefail
 build=${1:-build}
 runs=${2:-200}
@@ -10,6 +10,7 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 export XDG_CONFIG_HOME="$work/cfg"
 msg100=$(head -c 100 < <(yes 'Tessaly 0123456789 abc' | tr -d '\n'))
+msg40=${msg100:0:40}
 
 # Total wall time in nanoseconds of $batch runs of a command.
 batch_ns() {
@@ -31,9 +32,9 @@ row() {
     z=$((z + $(batch_ns "${@:split+2}")))
   done
   local n=$((runs / batch * batch))
-  printf '%-28s tessaly %8s ms   zint %8s ms   ratio %s\n' "$name" \
-    "$(echo "scale=3; $t / $n / 1000000" | bc)" "$(echo "scale=3; $z / $n / 1000000" | bc)" \
-    "$(echo "scale=2; $t / $z" | bc)"
+  printf '%-28s tessaly %8s ms   %-8s %8s ms   ratio %s\n' "$name" \
+    "$(echo "scale=3; $t / $n / 1000000" | bc)" "$(basename "${@:split+2:1}")" \
+    "$(echo "scale=3; $z / $n / 1000000" | bc)" "$(echo "scale=2; $t / $z" | bc)"
 }
 
 batch=10
@@ -46,3 +47,7 @@ row "Aztec 100 chars, caption" "$tessaly" /symbol=AZTEC "/message=$msg100" /ofil
   -- zint -b 92 -d "$msg100" -o z.png
 row "Aztec 100 chars, no caption" "$tessaly" /symbol=AZTEC "/message=$msg100" /ofile=t.png /addcaption=0 \
   -- zint -b 92 -d "$msg100" -o z.png
+row "QR Model 2 40 chars" "$tessaly" /symbol=QR /qrmodel=2 "/message=$msg40" /ofile=t.png \
+  /addcaption=0 -- zint -b 58 -d "$msg40" -o z.png
+row "QR Model 2 40 chars" "$tessaly" /symbol=QR /qrmodel=2 "/message=$msg40" /ofile=t.png \
+  /addcaption=0 -- qrencode -8 -o z.png "$msg40"
