@@ -33,7 +33,7 @@ const std::vector<std::string> kSymbologies = {
     "Code 128:",
     "/fnc3trail=1 add a trailing FNC3",
     "/fnc3lead=1 add a leading FNC3",
-    // Not a design text: the one line of the standard QR option.
+    // Newer than the texts above: the one line of the standard QR option.
     "/qrmodel=2 (or iso) QR as standard ISO 18004 Model 2, which every QR reader reads",
     "",
 };

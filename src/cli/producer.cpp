@@ -84,7 +84,7 @@ std::string Upper(std::string_view s) {
 const char* const kTextOptions[] = {"ofile",    "ifile",    "symbol", "caption", "message",
                                     "codepage", "appendid", "defext", "qrmodel"};
 
-// The QR document's model value for /qrmodel: 0 and 1 are the designed symbol, 2 or "iso" the
+// The QR document's model value for /qrmodel: 0 and 1 are the program's own symbol, 2 or "iso" the
 // standard one; -1 for anything else.
 int32_t ParseQrModel(const std::string& text) {
     if (text == "0" || text == "1" || text == "2") return text[0] - '0';

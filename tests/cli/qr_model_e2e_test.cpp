@@ -14,7 +14,7 @@ class QrModelTest : public test::TessalyTest {};
 
 const char kMessage[] = "/message=https://example.org/tessaly?q=40";
 
-TEST_F(QrModelTest, ValuesGiveTheDesignedOrTheStandardSymbol) {
+TEST_F(QrModelTest, ValuesGiveTheOwnOrTheStandardSymbol) {
     struct {
         const char* option;  // nullptr: none
         const char* file;
@@ -31,7 +31,8 @@ TEST_F(QrModelTest, ValuesGiveTheDesignedOrTheStandardSymbol) {
         EXPECT_EQ(ReadFile(c.file), same) << c.file;
         EXPECT_NE(ReadFile(c.file), ReadFile(c.standard ? "none.png" : "m2.png")) << c.file;
     }
-    // Debian's zxing-cpp 1.4 reads no designed symbol; it reads the standard one as Model 2.
+    // Debian's zxing-cpp 1.4 reads none of the program's own symbols; it reads the standard one as
+    // Model 2.
     const auto d = Decode("m2.png", test::Symbology::QRCode);
     EXPECT_TRUE(d.ok) << d.error;
     EXPECT_EQ(d.bytes, "https://example.org/tessaly?q=40");

@@ -1,6 +1,6 @@
 // Standard QR Code (ISO/IEC 18004 Model 2) by libqrencode: the message bytes in 8-bit mode, the
-// smallest version that holds them, the mask libqrencode finds best. The designed QR encoder
-// (encoders/qr) stays as it is; this one sits beside it for readers that want Model 2.
+// smallest version that holds them, the mask libqrencode finds best. The program's own QR
+// encoder (encoders/qr) stays as it is; this one sits beside it for readers that want Model 2.
 #pragma once
 
 #include <cstdint>

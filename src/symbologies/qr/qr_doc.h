@@ -13,8 +13,8 @@ public:
 
     static constexpr int32_t kLastLevel = 3;  // 0 M, 1 L, 2 H, 3 Q
     static constexpr int32_t kDefaultLevel = 1;
-    // 0 and 1 are the two graphic models, both the same designed symbol; 2 is a standard
-    // ISO 18004 Model 2 symbol. An older reader takes 2 as out of range and builds the designed.
+    // 0 and 1 are the two graphic models, both the program's own symbol; 2 is a standard
+    // ISO 18004 Model 2 symbol. An older reader takes 2 as out of range and builds its own.
     static constexpr int32_t kLastModel = 2;
     static constexpr int32_t kDefaultModel = 1;
     static constexpr int32_t kIsoModel = 2;

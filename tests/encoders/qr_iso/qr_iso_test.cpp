@@ -64,8 +64,8 @@ TEST(QrIso, BadArgumentsGiveNoRasterAndZeroedOutputs) {
     EXPECT_EQ(QrIsoEncode(nullptr, nullptr, nullptr, nullptr), nullptr);
 }
 
-// The raster path is the designed encoder's: module size in pixels, reverse video swapping
-// every pixel, normal video dark as 0 bits.
+// The raster path is that of the program's own QR encoder: module size in pixels, reverse video
+// swapping every pixel, normal video dark as 0 bits.
 TEST(QrIso, RasterScalesTheMatrix) {
     const std::string msg = "raster";
     const auto m = QrIsoBuildMatrix(reinterpret_cast<const uint8_t*>(msg.data()), 6, 0);

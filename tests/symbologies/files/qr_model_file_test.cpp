@@ -1,4 +1,4 @@
-// The QR model in a document file: 0 and 1 keep the designed symbol, 2 the standard one, and
+// The QR model in a document file: 0 and 1 keep the program's own symbol, 2 the standard one, and
 // each survives saving, reopening and rebuilding.
 #include <gtest/gtest.h>
 
