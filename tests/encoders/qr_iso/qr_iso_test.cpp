@@ -5,7 +5,6 @@
 #include "encoders/qr_iso/qr_iso_encoder.h"
 #include "imaging/symbol_raster.h"
 #include "support/qr_iso_capacity.h"
-#include "support/zxing_decode.h"
 
 namespace tsy {
 namespace {
@@ -79,22 +78,6 @@ TEST(QrIso, RasterScalesTheMatrix) {
             ASSERT_EQ(normal.bit(x, y), m->get(x / 3, y / 3) ? 0 : 1) << x << "," << y;
             ASSERT_EQ(reverse.bit(x, y), 1 - normal.bit(x, y)) << x << "," << y;
         }
-}
-
-// 8-bit mode carries every byte value, NUL included, as it is; the reader sees Model 2.
-TEST(QrIso, EveryByteValueReadsBack) {
-    std::string msg;
-    for (int i = 0; i < 256; ++i) msg += static_cast<char>(i);
-    for (int level = 0; level < 4; ++level) {
-        const OwnedRaster r = Encode(msg, level, 2, false);
-        ASSERT_TRUE(r);
-        const test::Decoded d =
-            test::DecodeRaster(r.bits(), r.width(), r.height(), test::Symbology::QRCode);
-        ASSERT_TRUE(d.ok) << "level " << level << ": " << d.error;
-        EXPECT_EQ(d.bytes, msg) << "level " << level;
-        EXPECT_EQ(d.symbologyId, "]Q1") << "level " << level;
-        EXPECT_EQ(d.ecLevel, test::QrLevelName(level));
-    }
 }
 
 }  // namespace
