@@ -7,18 +7,17 @@
 #include <optional>
 
 #include "imaging/module_matrix.h"
-#include "platform/memory_block.h"
+#include "imaging/symbol_raster.h"
 #include "tessaly/qr_args.h"
 
-namespace tsy {
+namespace tsy::qr_iso {
 
 // The symbol without quiet zone, 1 = dark; empty when no version up to 40 holds the message at
 // the level (0 M, 1 L, 2 H, 3 Q), or the level is out of range.
-std::optional<ModuleMatrix> QrIsoBuildMatrix(const uint8_t* message, int length, int level);
+std::optional<ModuleMatrix> QRModel2Matrix(const uint8_t* message, int length, int level) noexcept;
 
-// The raster contract of QREncode, scaled the same way (module size, reverse video, undercut);
-// args->model is not looked at.
-BlockHandle QrIsoEncode(const QREncodeArgs* args, int32_t* heightOut, int32_t* widthOut,
-                        void** pixelsOut);
+// Scaled as qr::QRRaster scales (module size, reverse video, undercut); args.model is not looked
+// at. Empty when there is no symbol.
+OwnedRaster QRModel2Raster(const QREncodeArgs& args) noexcept;
 
-}  // namespace tsy
+}  // namespace tsy::qr_iso

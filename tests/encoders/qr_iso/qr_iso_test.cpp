@@ -6,7 +6,7 @@
 #include "imaging/symbol_raster.h"
 #include "support/qr_iso_capacity.h"
 
-namespace tsy {
+namespace tsy::qr_iso {
 namespace {
 
 OwnedRaster Encode(const std::string& msg, int level, int moduleSize, bool reverse) {
@@ -17,10 +17,7 @@ OwnedRaster Encode(const std::string& msg, int level, int moduleSize, bool rever
                             level,
                             moduleSize,
                             0};
-    int32_t h = 0, w = 0;
-    void* bits = nullptr;
-    BlockHandle block = QrIsoEncode(&args, &h, &w, &bits);
-    return OwnedRaster(block, h, w, bits);
+    return QRModel2Raster(args);
 }
 
 // The byte capacity is the edge: it fits the version, one byte more needs the next.
@@ -30,12 +27,12 @@ TEST(QrIso, SmallestVersionThatHoldsTheMessage) {
             const int cap = test::QrIsoByteCapacity(version, level);
             const std::string fits(static_cast<std::size_t>(cap), '\xE9');
             const auto m =
-                QrIsoBuildMatrix(reinterpret_cast<const uint8_t*>(fits.data()), cap, level);
+                QRModel2Matrix(reinterpret_cast<const uint8_t*>(fits.data()), cap, level);
             ASSERT_TRUE(m) << "version " << version << " level " << level;
             EXPECT_EQ(m->width(), 4 * version + 17) << "version " << version << " level " << level;
             const std::string more = fits + 'x';
             const auto next =
-                QrIsoBuildMatrix(reinterpret_cast<const uint8_t*>(more.data()), cap + 1, level);
+                QRModel2Matrix(reinterpret_cast<const uint8_t*>(more.data()), cap + 1, level);
             if (version == 40)
                 EXPECT_FALSE(next) << "level " << level;
             else
@@ -44,7 +41,7 @@ TEST(QrIso, SmallestVersionThatHoldsTheMessage) {
         }
 }
 
-TEST(QrIso, BadArgumentsGiveNoRasterAndZeroedOutputs) {
+TEST(QrIso, BadArgumentsGiveNoRaster) {
     const uint8_t byte = 'A';
     struct Case {
         const uint8_t* message;
@@ -53,21 +50,18 @@ TEST(QrIso, BadArgumentsGiveNoRasterAndZeroedOutputs) {
     } cases[] = {{nullptr, 1, 1}, {&byte, 0, 1}, {&byte, -1, 1}, {&byte, 1, 4}, {&byte, 1, -1}};
     for (const Case& c : cases) {
         const QREncodeArgs args{c.message, c.length, 2, 0, c.level, 3, 0};
-        int32_t h = 7, w = 7;
-        void* bits = &h;
-        EXPECT_EQ(QrIsoEncode(&args, &h, &w, &bits), nullptr) << c.length << " " << c.level;
-        EXPECT_EQ(h, 0);
-        EXPECT_EQ(w, 0);
-        EXPECT_EQ(bits, nullptr);
+        const OwnedRaster r = QRModel2Raster(args);
+        EXPECT_FALSE(r) << c.length << " " << c.level;
+        EXPECT_EQ(r.width(), 0);
+        EXPECT_EQ(r.height(), 0);
     }
-    EXPECT_EQ(QrIsoEncode(nullptr, nullptr, nullptr, nullptr), nullptr);
 }
 
 // The raster path is that of the program's own QR encoder: module size in pixels, reverse video
 // swapping every pixel, normal video dark as 0 bits.
 TEST(QrIso, RasterScalesTheMatrix) {
     const std::string msg = "raster";
-    const auto m = QrIsoBuildMatrix(reinterpret_cast<const uint8_t*>(msg.data()), 6, 0);
+    const auto m = QRModel2Matrix(reinterpret_cast<const uint8_t*>(msg.data()), 6, 0);
     ASSERT_TRUE(m);
     const OwnedRaster normal = Encode(msg, 0, 3, false), reverse = Encode(msg, 0, 3, true);
     ASSERT_TRUE(normal && reverse);
@@ -81,4 +75,4 @@ TEST(QrIso, RasterScalesTheMatrix) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::qr_iso

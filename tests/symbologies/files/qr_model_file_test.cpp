@@ -12,7 +12,7 @@
 namespace tsy {
 namespace {
 
-using Entry = BlockHandle (*)(const QREncodeArgs*, int32_t*, int32_t*, void**);
+using Entry = OwnedRaster (*)(const QREncodeArgs&) noexcept;
 
 // The picture of a build without caption is the raster, dark where a normal-video bit is 0.
 void ExpectPictureIsRaster(const RgbImage& picture, const OwnedRaster& raster) {
@@ -28,7 +28,8 @@ TEST(QrModelFile, EachModelKeepsItsSymbolThroughTheFile) {
     const struct {
         int32_t model;
         Entry entry;
-    } cases[] = {{0, &QREncode}, {1, &QREncode}, {CQRDoc::kIsoModel, &QrIsoEncode}};
+    } cases[] = {
+        {0, &qr::QRRaster}, {1, &qr::QRRaster}, {CQRDoc::kIsoModel, &qr_iso::QRModel2Raster}};
     test::TempFolder dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.model);
@@ -38,17 +39,14 @@ TEST(QrModelFile, EachModelKeepsItsSymbolThroughTheFile) {
         doc.m_Model = c.model;
         ASSERT_TRUE(doc.BuildSymbol());
 
-        QREncodeArgs args{reinterpret_cast<const unsigned char*>(doc.m_MessageBytes.data()),
-                          static_cast<int32_t>(doc.m_MessageBytes.size()),
-                          1,
-                          0,
-                          3,
-                          static_cast<int32_t>(doc.ModulePixels().x),
-                          0};
-        int32_t h = 0, w = 0;
-        void* bits = nullptr;
-        BlockHandle block = c.entry(&args, &h, &w, &bits);
-        ExpectPictureIsRaster(doc.m_Picture.Picture(), OwnedRaster(block, h, w, bits));
+        const QREncodeArgs args{reinterpret_cast<const unsigned char*>(doc.m_MessageBytes.data()),
+                                static_cast<int32_t>(doc.m_MessageBytes.size()),
+                                1,
+                                0,
+                                3,
+                                static_cast<int32_t>(doc.ModulePixels().x),
+                                0};
+        ExpectPictureIsRaster(doc.m_Picture.Picture(), c.entry(args));
 
         const auto path = dir.path() / ("m" + std::to_string(c.model) + ".qr");
         std::string error;
