@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "cli/batch_command.h"
 #include "cli/build_report.h"
 #include "cli/help_texts.h"
 #include "cli/message_file.h"
@@ -13,6 +14,8 @@
 #include "cli/output_name.h"
 #include "cli/utf8.h"
 #include "document/encoder_doc.h"
+#include "encoders/pdf417/pdf417.h"
+#include "encoders/qr/qr_encoder.h"
 #include "export/document_export.h"
 #include "imaging/raster_limits.h"
 #include "message/codepage_table.h"
@@ -21,6 +24,7 @@
 #include "platform/ascii_case.h"
 #include "platform/message_sink.h"
 #include "platform/screen.h"
+#include "platform/version.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
 
@@ -31,24 +35,23 @@ struct Selection {
     DocumentKind kind;
     uint32_t classMask;
     bool menu;
-    uint32_t defaultCodepage;  // what code page 0 becomes in the build
 };
 
 // Substring tests in this order; the first hit wins ("AZTECANIMATED" before "AZTEC").
 bool SelectSymbology(const std::string& upper, Selection* out) {
     auto has = [&](const char* s) { return upper.find(s) != std::string::npos; };
     if (has("C128"))
-        *out = {DocumentKind::Code128, CP_CLASS_LINEAR, has("C128M"), CP_ASCII};
+        *out = {DocumentKind::Code128, CP_CLASS_LINEAR, has("C128M")};
     else if (has("C39"))
-        *out = {DocumentKind::Code39, CP_CLASS_LINEAR, false, CP_ASCII};
+        *out = {DocumentKind::Code39, CP_CLASS_LINEAR, false};
     else if (has("PDF"))
-        *out = {DocumentKind::PDF417, CP_CLASS_2D, false, CP_CP437};
+        *out = {DocumentKind::PDF417, CP_CLASS_2D, false};
     else if (has("AZTECANIMATED"))
-        *out = {DocumentKind::AztecAnimated, CP_CLASS_2D, false, CP_ISO8859_1};
+        *out = {DocumentKind::AztecAnimated, CP_CLASS_2D, false};
     else if (has("AZTEC"))
-        *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM"), CP_ISO8859_1};
+        *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM")};
     else if (has("QR"))
-        *out = {DocumentKind::QR, CP_CLASS_2D, false, CP_ISO8859_1};
+        *out = {DocumentKind::QR, CP_CLASS_2D, false};
     else
         return false;
     return true;
@@ -82,7 +85,7 @@ std::string Upper(std::string_view s) {
 // Text options that make no sense bare: "/ofile" as the last argument would otherwise write
 // a file named TRUE.wmf.
 const char* const kTextOptions[] = {"ofile",    "ifile",    "symbol", "caption", "message",
-                                    "codepage", "appendid", "defext", "qrmodel"};
+                                    "codepage", "appendid", "defext", "batch",   "qrmodel"};
 
 // The QR document's model value for /qrmodel: 0 and 1 are the program's own symbol, 2 or "iso" the
 // standard one; -1 for anything else.
@@ -194,11 +197,19 @@ void Run::ReadOptions() {
 ProducerOutcome Run::Build(const Selection& selection) {
     std::unique_ptr<CEncoderDoc> doc = CreateDocument(selection.kind);
     if (!doc) return Fail(kExitUsage, "Symbology unknown:\r\n" + Upper(keyword));
+    if (info.Has("batch")) {
+        // The options reach the document as for one symbol; the list supplies the messages.
+        options.message.assign(1, u'0');
+        options.menuSymbol = selection.menu;
+        doc->ApplyCommandLine(options, [](CEncoderDoc&, const std::u16string&) { return true; });
+        StdoutToStderr encoderText;
+        return ProduceBatch(*doc, info, sink);
+    }
     if (fromFile) {
         // Every byte reaches the symbol: control characters become markup of the document's
         // style, as NUL always did.
         const auto codepage = options.codepage > 0 ? static_cast<uint32_t>(options.codepage)
-                                                   : selection.defaultCodepage;
+                                                   : doc->Type().defaults.codepage;
         options.message =
             FormatMarkup(DecodeMessageFile(fileBytes, codepage), doc->m_ViewStyle, false, false);
     } else {
@@ -240,12 +251,25 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
     return {true, kExitWritten};
 }
 
+std::string VersionText() {
+    char pdf417[16] = {};
+    char qr[16] = {};
+    pdf417::GetPDF417EncoderRevString(pdf417);
+    qr::GetQREncoderRevString(qr);
+    return std::string("tessaly ") + kVersionRecord + "\nPDF417 encoder " + pdf417 +
+           "\nQR encoder " + qr + "\n";
+}
+
 }  // namespace
 
 ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSink& sink,
                                        std::ostream& out) {
     if (info.Boolean("help", false)) {
         out << FullHelpText();
+        return {true, kExitWritten};
+    }
+    if (info.Boolean("version", false)) {
+        out << VersionText();
         return {true, kExitWritten};
     }
     Run run{info, sink, {}, {}, u"wmf", {}, false};
@@ -259,7 +283,7 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
             return ProduceFromDocument(*file, info, sink);
     }
     run.ReadOptions();
-    if (run.options.message.empty()) {
+    if (run.options.message.empty() && !info.Has("batch")) {
         if (run.options.inputFile.empty()) {
             if (run.keyword.empty()) return {false, kExitUsage};
             return run.Fail(kExitUsage, "No Message or file provided.");

@@ -6,21 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "document/config_home.h"
 #include "export/document_export.h"
 #include "message/codepage_table.h"
 #include "message/markup.h"
 #include "support/qr_iso_capacity.h"
 #include "support/require.h"
+#include "support/test_files.h"
 #include "support/zxing_wasm.h"
 #include "symbologies/qr/qr_doc.h"
-#include "test_files.h"
 
 namespace tsy {
 namespace {
 
-const auto* const kConfigHome =
-    ::testing::AddGlobalTestEnvironment(new test::ConfigHomeEnvironment);
+// The documents read the profile; export_test registers one PrivateProfile for the program.
 
 struct Grey {
     std::vector<uint8_t> pixels;

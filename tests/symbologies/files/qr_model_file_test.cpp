@@ -30,7 +30,7 @@ TEST(QrModelFile, EachModelKeepsItsSymbolThroughTheFile) {
         Entry entry;
     } cases[] = {
         {0, &qr::QRRaster}, {1, &qr::QRRaster}, {CQRDoc::kIsoModel, &qr_iso::QRModel2Raster}};
-    test::TempFolder dir;
+    test::TempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.model);
         CQRDoc doc;
