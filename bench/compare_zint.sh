@@ -28,6 +28,7 @@ jobs=(
   "Aztec 40"$'\t'"/symbol=AZTEC|/message=$mixed40|/addcaption=0"$'\t'"-b|92|-d|$mixed40"
   "PDF417 40"$'\t'"/symbol=PDF|/message=$mixed40|/addcaption=0"$'\t'"-b|55|-d|$mixed40"
   "QR 40"$'\t'"/symbol=QR|/message=$mixed40|/addcaption=0"$'\t'"-b|58|-d|$mixed40"
+  "QR Model 2 40"$'\t'"/symbol=QR|/qrmodel=2|/message=$mixed40|/addcaption=0"$'\t'"-b|58|-d|$mixed40"
   "Code 128 40"$'\t'"/symbol=C128|/message=$mixed40|/addcaption=0"$'\t'"-b|20|--notext|-d|$mixed40"
   "Code 39 40"$'\t'"/symbol=C39|/message=$upper40|/addcaption=0"$'\t'"-b|8|--notext|-d|$upper40"
   "Aztec 40, caption"$'\t'"/symbol=AZTEC|/message=$mixed40|/addcaption=1"$'\t'"-b|92|-d|$mixed40"

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
-  libzxing-dev libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
+  libzxing-dev libqrencode-dev qrencode libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
   libfreetype-dev libfontconfig-dev libglib2.0-dev libgsf-1-dev fonts-liberation2
   python3 python3-olefile imagemagick libwmf-bin fonts-urw-base35 zint clang clang-format nodejs npm
   man-db lintian valgrind

@@ -33,7 +33,8 @@ std::string Capacity(const CEncoderDoc& doc) {
     if (const auto* qr = dynamic_cast<const CQRDoc*>(&doc)) {
         static constexpr const char* kLevels[] = {"M", "L", "H", "Q"};
         const int level = qr->m_ErrorCorrectionLevel;
-        return std::string(" at error correction level ") +
+        const std::string model = qr->m_Model == CQRDoc::kIsoModel ? " Model 2 (ISO 18004)" : "";
+        return model + " at error correction level " +
                (level >= 0 && level < 4 ? kLevels[level] : "?");
     }
     if (const auto* aztec = dynamic_cast<const CAztecDoc*>(&doc)) {
@@ -58,7 +59,9 @@ std::string BuildFailureReason(const CEncoderDoc& doc) {
                " mil is out of range for " + Name(doc) + " (1 to " + std::to_string(limit.width) +
                " mil).";
     }
-    if (doc.m_SymbolHeight < 1 || doc.m_SymbolHeight > limit.height) {
+    // A QR build derives the height from the symbol, so a failed one leaves 0 there.
+    const bool ownHeight = doc.Kind() != DocumentKind::QR;
+    if (ownHeight && (doc.m_SymbolHeight < 1 || doc.m_SymbolHeight > limit.height)) {
         return "the symbol height of " + std::to_string(doc.m_SymbolHeight) +
                " mil is out of range for " + Name(doc) + " (1 to " + std::to_string(limit.height) +
                " mil).";

@@ -35,6 +35,8 @@ constexpr const char* kSymbologies[] = {
     "Code 128:",
     "/fnc3trail=1 add a trailing FNC3",
     "/fnc3lead=1 add a leading FNC3",
+    // Newer than the texts above: the one line of the standard QR option.
+    "/qrmodel=2 (or iso) QR as standard ISO 18004 Model 2, which every QR reader reads",
     "",
 };
 

@@ -84,7 +84,14 @@ std::string Upper(std::string_view s) {
 // Text options that make no sense bare: "/ofile" as the last argument would otherwise write
 // a file named TRUE.wmf.
 const char* const kTextOptions[] = {"ofile",    "ifile",    "symbol", "caption", "message",
-                                    "codepage", "appendid", "defext", "batch"};
+                                    "codepage", "appendid", "defext", "batch",   "qrmodel"};
+
+// The QR document's model value for /qrmodel: 0 and 1 are the program's own symbol, 2 or "iso" the
+// standard one; -1 for anything else.
+int32_t ParseQrModel(const std::string& text) {
+    if (text == "0" || text == "1" || text == "2") return text[0] - '0';
+    return EqualsIgnoringCase(text, "iso") ? 2 : -1;
+}
 
 // A size the screen cannot hold refuses the run before anything is built.
 std::string CheckSizes(const CommandLineOptions& o) {
@@ -295,6 +302,15 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
         if (!found.found)
             return run.Fail(kExitUsage, "Codepage unknown\r\n " + info.Text("codepage"));
         run.options.codepage = static_cast<int32_t>(found.codePage);
+    }
+    if (info.Has("qrmodel")) {
+        if (selection.kind != DocumentKind::QR)
+            return run.Fail(kExitUsage, "/qrmodel applies to /symbol=QR only.");
+        run.options.qrModel = ParseQrModel(info.Text("qrmodel"));
+        if (run.options.qrModel < 0) {
+            return run.Fail(kExitUsage,
+                            "QR model unknown: " + info.Text("qrmodel") + " (0, 1, 2 or iso).");
+        }
     }
     if (const std::string tooLarge = CheckSizes(run.options); !tooLarge.empty())
         return run.Fail(kExitUsage, tooLarge);

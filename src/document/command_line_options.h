@@ -21,6 +21,7 @@ struct CommandLineOptions {
     int32_t symbols = 1;
     int32_t frameTime = 100;
     int32_t loops = 0;
+    int32_t qrModel = -1;  // the QR document's model value; -1 keeps the document's
     bool addMessage = false;
     bool useEci = false;
     bool trailingFnc3 = false;

@@ -2,6 +2,7 @@
 
 #include "document/mils.h"
 #include "encoders/qr/qr_encoder.h"
+#include "encoders/qr_iso/qr_iso_encoder.h"
 #include "message/codepage_table.h"
 
 namespace tsy {
@@ -24,7 +25,8 @@ bool CQRDoc::BuildSymbol() {
     args.moduleSize = ms;
     args.undercut = m_Undercut;
 
-    const OwnedRaster raster = qr::QRRaster(args);
+    const OwnedRaster raster =
+        m_Model == kIsoModel ? qr_iso::QRModel2Raster(args) : qr::QRRaster(args);
     const int32_t width = raster.width(), height = raster.height();  // 0 without a symbol
 
     m_ModuleColumns = width / ms;
@@ -34,6 +36,11 @@ bool CQRDoc::BuildSymbol() {
     if (!raster) return FailBuild();
     // QR never draws the message above the symbol, whatever AddMessage says.
     return ComposeFromRaster(raster, false);
+}
+
+bool CQRDoc::ApplyCommandLine(const CommandLineOptions& options, const CommandLineWriter& write) {
+    if (options.qrModel >= 0) m_Model = options.qrModel;
+    return CEncoderDoc::ApplyCommandLine(options, write);
 }
 
 }  // namespace tsy

@@ -274,7 +274,7 @@ TEST(DocumentFile, OutOfRangeTypeFieldsAreCorrected) {
 
     struct Qr {
         int32_t model, level, wantModel, wantLevel;
-    } qrCases[] = {{0, 3, 0, 3}, {2, 4, 1, 1}, {-1, -1, 1, 1}};
+    } qrCases[] = {{0, 3, 0, 3}, {2, 0, 2, 0}, {3, 4, 1, 1}, {-1, -1, 1, 1}};
     for (const Qr& c : qrCases) {
         auto d = LoadSection<CQRDoc>([&](CArchive& ar) { ar << int32_t{0} << c.model << c.level; });
         EXPECT_EQ(d->m_Model, c.wantModel);
