@@ -104,4 +104,13 @@ BlockHandle ScaleModuleMatrix(const ModuleMatrix& matrix, int32_t* height, int32
                              reverseVideo, undercutPx);
 }
 
+OwnedRaster ScaledRaster(const ModuleMatrix& matrix, int32_t moduleWidthPx, int32_t moduleHeightPx,
+                         bool reverseVideo, int32_t undercutPx) {
+    int32_t height = matrix.height();
+    int32_t width = matrix.width();
+    BlockHandle block = ScaleModuleMatrix(matrix, &height, &width, moduleWidthPx, moduleHeightPx,
+                                          reverseVideo, undercutPx);
+    return OwnedRaster::Adopt(block, height, width);
+}
+
 }  // namespace tsy

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "imaging/module_matrix.h"
+#include "imaging/symbol_raster.h"
 #include "platform/memory_block.h"
 
 namespace tsy {
@@ -16,6 +17,10 @@ BlockHandle ScaleModuleMatrix(const uint8_t* matrix, int32_t* height, int32_t* w
 BlockHandle ScaleModuleMatrix(const ModuleMatrix& matrix, int32_t* height, int32_t* width,
                               int32_t moduleWidthPx, int32_t moduleHeightPx, bool reverseVideo,
                               int32_t undercutPx);
+
+// ScaleModuleMatrix into an owning raster; empty when the scaler refuses.
+OwnedRaster ScaledRaster(const ModuleMatrix& matrix, int32_t moduleWidthPx, int32_t moduleHeightPx,
+                         bool reverseVideo, int32_t undercutPx);
 
 // Every pixel row the same: 0 for a bar, 1 for a space, padded with 1 bits.
 BlockHandle ScaleLinearRow(const uint8_t* row, int32_t heightPx, int32_t* width,

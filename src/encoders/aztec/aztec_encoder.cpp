@@ -30,11 +30,8 @@ OwnedRaster AztecRaster(const AztecEncodeArgs& args, std::ostream* trace) noexce
         ModuleMatrix matrix;
         if (BuildAztecMatrix(job, matrix, false) == 0) return {};
         if (BuildAztecMatrix(job, matrix, true, trace) == 0) return {};
-        int32_t height = matrix.height();
-        int32_t width = matrix.width();
-        BlockHandle block = ScaleModuleMatrix(matrix, &height, &width, args.moduleSize,
-                                              args.moduleSize, job.reverseVideo, args.undercut);
-        return OwnedRaster::Adopt(block, height, width);
+        return ScaledRaster(matrix, args.moduleSize, args.moduleSize, job.reverseVideo,
+                            args.undercut);
     } catch (...) {
         return {};
     }

@@ -105,11 +105,7 @@ OwnedRaster PDF417Raster(const PDF417EncodeArgs& args) noexcept {
     try {
         Symbol s;
         if (BuildSymbol(args, g_eciDesignator, &s) != BuildStatus::Ok) return {};
-        int32_t height = s.matrix.height();
-        int32_t width = s.matrix.width();
-        BlockHandle block = ScaleModuleMatrix(s.matrix, &height, &width, args.moduleWidth,
-                                              s.rowHeight, false, args.undercut);
-        return OwnedRaster::Adopt(block, height, width);
+        return ScaledRaster(s.matrix, args.moduleWidth, s.rowHeight, false, args.undercut);
     } catch (...) {
         return {};
     }

@@ -23,10 +23,7 @@ OwnedRaster QRRaster(const QREncodeArgs& args) noexcept {
         const auto matrix = QrBuildMatrix(args.message, args.length, args.errorCorrectionLevel);
         if (!matrix) return {};
         const int32_t moduleSize = args.moduleSize > 0 ? args.moduleSize : 1;
-        int32_t height = matrix->height(), width = matrix->width();
-        BlockHandle block = ScaleModuleMatrix(*matrix, &height, &width, moduleSize, moduleSize,
-                                              args.reverseVideo != 0, args.undercut);
-        return OwnedRaster::Adopt(block, height, width);
+        return ScaledRaster(*matrix, moduleSize, moduleSize, args.reverseVideo != 0, args.undercut);
     } catch (...) {
         return {};
     }
