@@ -249,35 +249,37 @@ TEST(ZiggurEncode, RasterIsTwiceTheMatrixHeight) {
 TEST(ZiggurEncode, RefusedInput) {
     const std::string ok = "Hello";
     const std::string wideHost(20, 'A');
-    AztecEncodeArgs nullMessage = Args(ok);
-    nullMessage.message = nullptr;
-    const std::string tooLong(10001, 'a');
     const struct {
         const char* name;
-        AztecEncodeArgs args;
+        std::string message;
+        int sizeChoice;
+        bool menu;
         ZiggurHostRecord host;
     } cases[] = {
-        {"empty message", Args(""), Host('3', "AB")},
-        {"null message", nullMessage, Host('3', "AB")},
-        {"over 10000 bytes", Args(tooLong), Host('3', "AB")},
-        {"invalid host", Args(ok), Host('3', "ab")},
-        {"host over 640 columns", Args(ok), Host('9', std::string(40, 'a'))},
-        {"over 32 layers", Args(std::string(600, 'A')), Host('3', "AB")},
-        {"menu over 511 codewords", Args(std::string(900, 'A'), 1, 0, true), Host('3', wideHost)},
-        {"size choice 100", Args(ok, 1, 100), Host('3', "AB")},
-        {"size choice 200", Args(ok, 1, 200), Host('3', "AB")},
-        {"size choice 233", Args(ok, 1, 233), Host('3', "AB")},
-        {"fixed layer overflows", Args(std::string(60, 'A'), 1, 201), Host('3', "AB")},
-        {"1 check codeword", Args(std::string(27, 'A'), 1, 202), Host('3', "AB")},
-        {"symmetry 3", Args(ok), Host('3', "AB", 3)},
-        {"barrier rows 2", Args(ok), Host('3', "AB", 0, 2)},
+        {"empty message", "", 0, false, Host('3', "AB")},
+        {"over 10000 bytes", std::string(10001, 'a'), 0, false, Host('3', "AB")},
+        {"invalid host", ok, 0, false, Host('3', "ab")},
+        {"host over 640 columns", ok, 0, false, Host('9', std::string(40, 'a'))},
+        {"over 32 layers", std::string(600, 'A'), 0, false, Host('3', "AB")},
+        {"menu over 511 codewords", std::string(900, 'A'), 0, true, Host('3', wideHost)},
+        {"size choice 100", ok, 100, false, Host('3', "AB")},
+        {"size choice 200", ok, 200, false, Host('3', "AB")},
+        {"size choice 233", ok, 233, false, Host('3', "AB")},
+        {"fixed layer overflows", std::string(60, 'A'), 201, false, Host('3', "AB")},
+        {"1 check codeword", std::string(27, 'A'), 202, false, Host('3', "AB")},
+        {"symmetry 3", ok, 0, false, Host('3', "AB", 3)},
+        {"barrier rows 2", ok, 0, false, Host('3', "AB", 0, 2)},
     };
     for (const auto& c : cases) {
         int32_t h = -1, w = -1;
         void* bits = nullptr;
-        EXPECT_EQ(EncodeZiggur(c.args, c.host, &h, &w, &bits), nullptr) << c.name;
+        const AztecEncodeArgs args = Args(c.message, 1, c.sizeChoice, c.menu);
+        EXPECT_EQ(EncodeZiggur(args, c.host, &h, &w, &bits), nullptr) << c.name;
         EXPECT_EQ(bits, nullptr) << c.name;
     }
+    AztecEncodeArgs nullMessage = Args(ok);
+    nullMessage.message = nullptr;
+    EXPECT_FALSE(ZiggurRaster(nullMessage, Host('3', "AB")));
     // The same without the menu flag fits: the limit is the menu's.
     EXPECT_TRUE(ZiggurRaster(Args(std::string(900, 'A')), Host('3', wideHost)));
     // 26 letters leave 22 data and 2 check codewords in two layers: the least accepted.
