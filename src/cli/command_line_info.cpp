@@ -1,15 +1,33 @@
 #include "cli/command_line_info.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <limits>
 
 namespace tsy {
 
+bool IsSwitchArgument(std::string_view arg) {
+    if (arg.empty() || (arg[0] != '/' && arg[0] != '-')) return false;
+    // On Linux a leading '/' also starts every absolute path: /srv/label.C39 is a document.
+    const std::string_view body = arg.substr(1);
+    const std::string_view name = body.substr(0, body.find('='));
+    if (name.find('/') != std::string_view::npos) return false;
+    struct stat st;
+    return stat(std::string(arg).c_str(), &st) != 0;
+}
+
 void CCommandLineInfoEx::ParseArguments(int argc, const char* const* argv) {
+    bool optionsEnd = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i] ? argv[i] : "";
-        const bool isSwitch = !arg.empty() && (arg[0] == '/' || arg[0] == '-');
-        if (isSwitch) arg.remove_prefix(1);
+        if (!optionsEnd && arg == "--") {
+            optionsEnd = true;  // GNU: what follows is never an option
+            continue;
+        }
+        const bool isSwitch = !optionsEnd && IsSwitchArgument(arg);
+        if (isSwitch) arg.remove_prefix(arg.size() > 2 && arg.substr(0, 2) == "--" ? 2 : 1);
+        if (isSwitch && arg == "h") arg = "help";
         ParseParam(arg, isSwitch, i == argc - 1);
     }
 }

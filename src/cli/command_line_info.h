@@ -1,5 +1,7 @@
 // Splits the command line into named options, the way the windowed build's framework hook did:
-// `/name=value`, `-name value`, bare `/name` (stored as "TRUE").
+// `/name=value`, `-name value`, bare `/name` (stored as "TRUE"); GNU `--name=value`, `--name
+// value`,
+// `-h` for help and `--` before plain arguments.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +15,8 @@ namespace tsy {
 
 class CCommandLineInfoEx {
 public:
-    // Feeds every argument (argv[1..]) through ParseParam, stripping one leading '/' or '-'.
+    // Feeds every argument (argv[1..]) through ParseParam, stripping one leading '/' or '-' of
+    // a switch.
     void ParseArguments(int argc, const char* const* argv);
 
     // One argument without its leading '/' or '-'.
@@ -47,6 +50,10 @@ private:
     std::vector<std::string> plain_;
     std::vector<std::string> free_;
 };
+
+// A '/' or '-' argument is a switch unless its name part (before any '=') holds a further '/'
+// or the whole argument names an existing file.
+bool IsSwitchArgument(std::string_view arg);
 
 int32_t ParseInteger(std::string_view text);
 bool ParseBoolean(std::string_view text);

@@ -62,6 +62,14 @@ const std::vector<std::string> k2D = {
     "Codepages:",
 };
 
+// The window program shows no status; a shell script needs it.
+const std::vector<std::string> kExitStatus = {
+    "0  the symbol file was written",
+    "1  the symbol could not be built, or the file not written",
+    "2  usage error: unknown option, symbology or code page, no message, unreadable /ifile",
+    "3  the file was written, but characters of the message are not in the code page",
+};
+
 std::vector<std::string> WithCodepages(std::vector<std::string> lines, unsigned mask) {
     const std::string names = Utf16ToUtf8(ListCodepages(mask));
     std::size_t start = 0;
@@ -115,6 +123,8 @@ std::string FullHelpText() {
         out += std::string("== ") + HelpTopicTitle(topic) + " ==\n";
         for (const auto& line : HelpTextLines(topic)) out += line + "\n";
     }
+    out += "\n== Exit status ==\n";
+    for (const auto& line : kExitStatus) out += line + "\n";
     return out;
 }
 

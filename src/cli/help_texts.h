@@ -19,7 +19,8 @@ const char* HelpTopicTitle(HelpTopic topic);
 // their class, blanks replaced by '_'.
 std::vector<std::string> HelpTextLines(HelpTopic topic);
 
-// Every topic under its heading, lines ended by "\n": what /help prints.
+// Every topic under its heading, then the exit statuses, lines ended by "\n": what /help
+// prints.
 std::string FullHelpText();
 
 }  // namespace tsy

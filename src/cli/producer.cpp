@@ -1,16 +1,23 @@
 #include "cli/producer.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <ostream>
 
-#include "export/document_export.h"
+#include "cli/build_report.h"
 #include "cli/help_texts.h"
 #include "cli/message_file.h"
+#include "cli/option_names.h"
 #include "cli/output_name.h"
 #include "cli/utf8.h"
 #include "document/encoder_doc.h"
+#include "export/document_export.h"
 #include "imaging/raster_limits.h"
 #include "message/codepage_table.h"
+#include "message/codepage_translator.h"
+#include "message/markup.h"
 #include "platform/message_sink.h"
 #include "platform/screen.h"
 #include "symbologies/document_serialize.h"
@@ -23,26 +30,48 @@ struct Selection {
     DocumentKind kind;
     uint32_t classMask;
     bool menu;
+    uint32_t defaultCodepage;  // what code page 0 becomes in the build
 };
 
 // Substring tests in this order; the first hit wins ("AZTECANIMATED" before "AZTEC").
 bool SelectSymbology(const std::string& upper, Selection* out) {
     auto has = [&](const char* s) { return upper.find(s) != std::string::npos; };
     if (has("C128"))
-        *out = {DocumentKind::Code128, 9, has("C128M")};
+        *out = {DocumentKind::Code128, CP_CLASS_LINEAR, has("C128M"), CP_ASCII};
     else if (has("C39"))
-        *out = {DocumentKind::Code39, 9, false};
+        *out = {DocumentKind::Code39, CP_CLASS_LINEAR, false, CP_ASCII};
     else if (has("PDF"))
-        *out = {DocumentKind::PDF417, 14, false};
+        *out = {DocumentKind::PDF417, CP_CLASS_2D, false, CP_CP437};
     else if (has("AZTECANIMATED"))
-        *out = {DocumentKind::AztecAnimated, 14, false};
+        *out = {DocumentKind::AztecAnimated, CP_CLASS_2D, false, CP_ISO8859_1};
     else if (has("AZTEC"))
-        *out = {DocumentKind::Aztec, 14, has("AZTECM")};
+        *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM"), CP_ISO8859_1};
     else if (has("QR"))
-        *out = {DocumentKind::QR, 14, false};
+        *out = {DocumentKind::QR, CP_CLASS_2D, false, CP_ISO8859_1};
     else
         return false;
     return true;
+}
+
+// The bytes of a message file as text of the code page the symbol will use, so that they
+// reach the symbol unchanged; a UTF-8 byte-order mark is not part of the message.
+std::u16string DecodeMessageFile(std::string_view bytes, uint32_t codepage) {
+    if (codepage == CP_UTF8 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return ToText(bytes, codepage).text;
+}
+
+// Raw control characters typed in /message would be dropped by the markup parse; written as
+// markup they reach the symbol. Binary style keeps them as they are.
+std::u16string MarkRawControls(const std::u16string& message, MarkupStyle style) {
+    if (style == MarkupStyle::Binary) return message;
+    std::u16string out;
+    for (char16_t c : message) {
+        if (c < 0x20)
+            out += FormatMarkup(std::u16string(1, c), style, false, false);
+        else
+            out += c;
+    }
+    return out;
 }
 
 std::string Upper(std::string s) {
@@ -73,7 +102,7 @@ std::string CheckSizes(const CommandLineOptions& o) {
 // An output name with the document type's own extension saves the document file; every other
 // name keeps the export dispatch.
 bool WriteBuiltDocument(CEncoderDoc& doc, const std::u16string& name, std::string* error) {
-    const std::filesystem::path path(Utf16ToUtf8(name));
+    const std::filesystem::path path(NameToBytes(name));
     const DocumentType* own = FindDocumentTypeByExtension(ExtensionOf(name));
     if (own && own->kind == doc.Kind()) return SaveDocument(doc, path, error);
     return ExportDocumentToFile(doc, path, error);
@@ -85,6 +114,32 @@ const std::string* DocumentArgument(const CCommandLineInfoEx& info) {
         if (FindDocumentTypeByExtension(ExtensionOf(Utf8ToUtf16(arg)))) return &arg;
     return nullptr;
 }
+
+// The PDF417 encoder reports its limits on standard output, as its C callers expect; on the
+// command line they go to stderr with every other message, and standard output stays free for
+// a symbol file written to it (an /ofile linked to /dev/stdout).
+class StdoutToStderr {
+public:
+    StdoutToStderr() {
+        std::fflush(stdout);
+        saved_ = dup(STDOUT_FILENO);
+        if (saved_ >= 0) dup2(STDERR_FILENO, STDOUT_FILENO);
+    }
+    ~StdoutToStderr() { Restore(); }
+    StdoutToStderr(const StdoutToStderr&) = delete;
+    StdoutToStderr& operator=(const StdoutToStderr&) = delete;
+
+    void Restore() {
+        if (saved_ < 0) return;
+        std::fflush(stdout);
+        dup2(saved_, STDOUT_FILENO);
+        close(saved_);
+        saved_ = -1;
+    }
+
+private:
+    int saved_ = -1;
+};
 
 struct Run {
     const CCommandLineInfoEx& info;
@@ -105,10 +160,10 @@ struct Run {
 
 void Run::ReadOptions() {
     auto text = [&](const char* name) { return Utf8ToUtf16(info.Text(name)); };
-    options.outputName = text("ofile");
+    options.outputName = NameToUtf16(info.Text("ofile"));
     if (!options.outputName.empty())
         options.outputName = EnsureExtension(options.outputName, u"wmf");
-    options.inputFile = text("ifile");
+    options.inputFile = NameToUtf16(info.Text("ifile"));
     keyword = info.Text("symbol");
     options.caption = text("caption");
     options.message = text("message");
@@ -137,21 +192,29 @@ ProducerOutcome Run::Build(const Selection& selection) {
     if (fromFile) {
         // Every byte reaches the symbol: control characters become markup of the document's
         // style, as NUL always did.
-        std::u16string raw;
-        for (unsigned char c : fileBytes) raw += static_cast<char16_t>(c);
-        options.message = FormatMarkup(raw, doc->m_ViewStyle, false, false);
+        const auto codepage = options.codepage > 0 ? static_cast<uint32_t>(options.codepage)
+                                                   : selection.defaultCodepage;
+        options.message =
+            FormatMarkup(DecodeMessageFile(fileBytes, codepage), doc->m_ViewStyle, false, false);
+    } else {
+        options.message = MarkRawControls(options.message, doc->m_ViewStyle);
     }
     options.menuSymbol = selection.menu;
     std::string writeError;
     bool wrote = false;
+    StdoutToStderr encoderText;
     const bool ok =
         doc->ApplyCommandLine(options, [&](CEncoderDoc& built, const std::u16string& name) {
+            encoderText.Restore();
             wrote = WriteBuiltDocument(built, name, &writeError);
             return wrote;
         });
-    if (ok && wrote) return {true, kExitWritten};
+    if (ok && wrote) {
+        if (doc->m_Accurate) return {true, kExitWritten};
+        return Fail(kExitDataLoss, DataLossText(*doc));
+    }
     if (!writeError.empty()) return Fail(kExitFailed, writeError);
-    return Fail(kExitFailed, "The symbol could not be built.");
+    return Fail(kExitFailed, "The symbol could not be built: " + BuildFailureReason(*doc));
 }
 
 // `tessaly label.C39 /ofile=label.png`: a saved document rebuilt and written without a window.
@@ -164,9 +227,10 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
     std::string error;
     std::unique_ptr<CEncoderDoc> doc = OpenDocument(std::filesystem::path(file), &error);
     if (!doc)
-        return fail(kExitUsage, file + ": " + (error.empty() ? "Failed to open document." : error));
-    if (!doc->m_Picture.HasPicture()) return fail(kExitFailed, "The symbol could not be built.");
-    const std::u16string output = EnsureExtension(Utf8ToUtf16(info.Text("ofile")), u"wmf");
+        return fail(kExitUsage, file + ": " + (error.empty() ? kFailedToOpenDocument : error));
+    if (!doc->m_Picture.HasPicture())
+        return fail(kExitFailed, "The symbol could not be built: the document holds no picture.");
+    const std::u16string output = EnsureExtension(NameToUtf16(info.Text("ofile")), u"wmf");
     if (!WriteBuiltDocument(*doc, output, &error)) return fail(kExitFailed, error);
     return {true, kExitWritten};
 }
@@ -180,6 +244,8 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
         return {true, kExitWritten};
     }
     Run run{info, sink, {}, {}, u"wmf", {}, false};
+    if (const std::string unknown = CheckOptionNames(info); !unknown.empty())
+        return run.Fail(kExitUsage, unknown);
     for (const char* name : kTextOptions)
         if (info.IsBare(name))
             return run.Fail(kExitUsage, std::string("Missing value for /") + name + ".");
@@ -194,7 +260,7 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
             return run.Fail(kExitUsage, "No Message or file provided.");
         }
         const MessageFileResult file =
-            ReadMessageFile(std::filesystem::path(Utf16ToUtf8(run.options.inputFile)));
+            ReadMessageFile(std::filesystem::path(NameToBytes(run.options.inputFile)));
         if (!file.ok) return run.Fail(kExitUsage, file.error);
         run.fileBytes = file.bytes;
         run.fromFile = true;

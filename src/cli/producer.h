@@ -10,10 +10,12 @@ namespace tsy {
 class MessageSink;
 
 // Exit statuses: the file was written; the symbol could not be built or written; the command
-// line itself was wrong (unknown symbology or code page, missing message, bad input file).
+// line itself was wrong (unknown option, symbology or code page, missing message, bad input
+// file); the file was written but the code page could not hold the whole message.
 inline constexpr int kExitWritten = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitDataLoss = 3;
 
 struct ProducerOutcome {
     bool attempted = false;  // false: no symbol options, the caller starts the window

@@ -15,6 +15,7 @@ namespace {
     X(gsf_init)                       \
     X(g_object_unref)                 \
     X(g_clear_error)                  \
+    X(g_log_set_handler)              \
     X(gsf_outfile_new_child)          \
     X(gsf_output_write)               \
     X(gsf_output_close)               \
@@ -40,6 +41,16 @@ struct GsfApi {
     bool loaded = false;
 };
 
+void Quiet(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+// libgsf describes a damaged file on stderr in its own words; the user is told once, by us.
+void Silence(const GsfApi& api) {
+    const auto levels =
+        static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION);
+    for (const char* domain : {"libgsf", "libgsf:msole", "libgsf:utils"})
+        api.g_log_set_handler(domain, levels, Quiet, nullptr);
+}
+
 // Null when libgsf cannot be loaded; then no compound file can be read or written.
 const GsfApi* Gsf() {
     static const GsfApi api = [] {
@@ -49,7 +60,10 @@ const GsfApi* Gsf() {
 #define TSY_GSF_BIND(name) all = lib.bind(a.name, #name) && all;
         TSY_GSF_FUNCTIONS(TSY_GSF_BIND)
 #undef TSY_GSF_BIND
-        if (all) a.gsf_init();
+        if (all) {
+            a.gsf_init();
+            Silence(a);
+        }
         a.loaded = all;
         return a;
     }();

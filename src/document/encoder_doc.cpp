@@ -11,7 +11,13 @@
 
 namespace tsy {
 
-CEncoderDoc::CEncoderDoc() {
+CEncoderDoc::CEncoderDoc(const DocumentType& type) : type_(type) {
+    const DocumentDefaults& d = type.defaults;
+    m_ElementWidth = d.elementWidth;
+    m_ElementHeight = d.elementHeight;
+    m_SymbolHeight = d.symbolHeight;
+    m_ModuleRows = d.moduleRows;
+    m_UseEci = d.useEci;
     ResetFontFromFace();
     LoadSettings();
 }
@@ -34,6 +40,10 @@ void CEncoderDoc::SelectCodepage(std::u16string_view name) {
     m_Codepage = static_cast<int32_t>(found.codePage);
     m_Eci = found.eci;
 }
+
+void CEncoderDoc::StoreTrailer(CArchive&) const {}
+
+void CEncoderDoc::LoadTrailer(CArchive&, bool) {}
 
 void CEncoderDoc::SelectCodepageExact(std::u16string_view name) {
     m_Codepage = static_cast<int32_t>(FindCodepageExact(name).codePage);

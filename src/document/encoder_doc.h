@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "document/command_line_options.h"
-#include "document/document_kind.h"
+#include "document/document_type.h"
 #include "imaging/captioned_bitmap.h"
 #include "imaging/symbol_raster.h"
 #include "message/markup.h"
@@ -17,6 +17,7 @@
 
 namespace tsy {
 
+class CArchive;
 class SheetRunner;
 class CEncoderDoc;
 
@@ -36,26 +37,22 @@ struct PixelPair {
     int64_t y = 1;
 };
 
-struct ModuleSizeLimit {
-    int32_t width = 0;   // mils
-    int32_t height = 0;  // mils
-};
-
 class CEncoderDoc {
 public:
     virtual ~CEncoderDoc();
     CEncoderDoc(const CEncoderDoc&) = delete;
     CEncoderDoc& operator=(const CEncoderDoc&) = delete;
 
-    virtual DocumentKind Kind() const = 0;
+    const DocumentType& Type() const { return type_; }
+    DocumentKind Kind() const { return type_.kind; }
+    int32_t MaxMessageLength() const { return type_.maxMessageLength; }
+    ModuleSizeLimit MaxModuleSize() const { return type_.maxModuleSize; }
 
     // Horizontal magnification of the raster: builds multiply the module width by it, the view
     // and the metafile writer divide by it. 1 for every type.
     virtual int32_t HorizontalScale() const { return 1; }
     // Encodes the message and rebuilds the picture; false leaves no picture.
     virtual bool BuildSymbol() = 0;
-    virtual int32_t MaxMessageLength() const = 0;
-    virtual ModuleSizeLimit MaxModuleSize() const = 0;
     // Applies the options, builds and hands the document to write (may be empty: build only).
     // True only when the symbol was built and written.
     virtual bool ApplyCommandLine(const CommandLineOptions& options,
@@ -63,6 +60,15 @@ public:
     // A name from the message page's character-set list: sets Codepage and Eci from the ECI
     // table (not found: 0 and -1).
     virtual void SelectCodepage(std::u16string_view name);
+
+    // The fields the type writes before the base section of its file. Loading corrects every
+    // enumerated or bounded value to its default.
+    virtual void StoreTypeSection(CArchive& ar) const = 0;
+    virtual void LoadTypeSection(CArchive& ar) = 0;
+    // Fields written after the base section (only Code 128 has any). baseComplete is false when
+    // the base section stopped at a picture it could not make: the trailer's position is unknown.
+    virtual void StoreTrailer(CArchive& ar) const;
+    virtual void LoadTrailer(CArchive& ar, bool baseComplete);
 
     // Runs the sheet of a fresh document; false abandons the new document.
     bool EditNewSymbol(SheetRunner& runner);
@@ -102,28 +108,29 @@ public:
     MarkupStyle m_ViewStyle = MarkupStyle::Bracket;
     int32_t m_Codepage = 0;
     int32_t m_Eci = -1;
-    int32_t m_UseEci = 0;
+    int32_t m_UseEci;  // the type's default in a new document
     int32_t m_Accurate = 1;
     EnterMode m_CrLfStyle = EnterMode::CrLf;
     std::u16string m_FontFace = u"ARIAL";
     Font m_Font;
     int32_t m_FontSize = kDefaultFontSize;  // tenths of a point
     int32_t m_CapPosition = kCaptionBelow;
-    int32_t m_ElementWidth = 25;   // mils
-    int32_t m_ElementHeight = 25;  // mils
-    int32_t m_SymbolHeight = 250;  // mils
-    int32_t m_SymbolWidth = 250;   // mils
+    // Element sizes, symbol height and module rows of a new document are the type's defaults.
+    int32_t m_ElementWidth;       // mils
+    int32_t m_ElementHeight;      // mils
+    int32_t m_SymbolHeight;       // mils
+    int32_t m_SymbolWidth = 250;  // mils
     int32_t m_ModuleColumns = 0;
-    int32_t m_ModuleRows = 1;
+    int32_t m_ModuleRows;
     float m_WideRatio = 2.5f;
     int32_t m_Undercut = 0;  // pixels
     bool m_AddMessage = false;
     CCaptionedBitmap m_Picture;
 
 protected:
-    // Base defaults, then the profile's InitialView values; derived constructors put their type
-    // defaults over the base ones (the two sets do not overlap).
-    CEncoderDoc();
+    // Base defaults, the type's defaults over them, then the profile's InitialView values (the
+    // type's and the profile's fields do not overlap).
+    explicit CEncoderDoc(const DocumentType& type);
 
     // Deletes the picture; the result of a failed build.
     bool FailBuild();
@@ -132,6 +139,9 @@ protected:
     bool ComposeFromRaster(const OwnedRaster& raster, bool withMessage = true);
     // The linear types' choice: a whole code-page name, Codepage only (not found: 0), no ECI.
     void SelectCodepageExact(std::u16string_view name);
+
+private:
+    const DocumentType& type_;
 };
 
 // A pixel size an encoder argument may carry: within the raster side limit.

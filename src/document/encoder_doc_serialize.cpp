@@ -26,13 +26,13 @@ int32_t SaneSymbolHeight(int32_t mils, int32_t fallback) {
     return mils >= 1 && PixelSizeFits(MilsToPixels(ScreenDpiY(), mils)) ? mils : fallback;
 }
 
-void ReadSizes(CArchive& ar, CEncoderDoc& doc, const BaseSectionDefaults& defaults) {
+void ReadSizes(CArchive& ar, CEncoderDoc& doc) {
     doc.m_CapPosition = ReadInt32InRange(ar, kCaptionAbove, kCaptionRight, kCaptionBelow);
     doc.m_FontSize = ReadInt32InRange(ar, kMinFontSize, kMaxFontSize, kDefaultFontSize);
     doc.m_ElementWidth = ReadInt32InRange(ar, 1, kMaxElementSize, kFallbackElementSize);
     doc.m_ElementHeight = ReadInt32InRange(ar, 1, kMaxElementSize, kFallbackElementSize);
     doc.m_SymbolWidth = ar.ReadInt32();
-    doc.m_SymbolHeight = SaneSymbolHeight(ar.ReadInt32(), defaults.symbolHeight);
+    doc.m_SymbolHeight = SaneSymbolHeight(ar.ReadInt32(), doc.Type().defaults.symbolHeight);
     doc.m_ModuleColumns = ar.ReadInt32();
     doc.m_ModuleRows = ar.ReadInt32();
     doc.m_WideRatio = ReadFloatInRange(ar, 1.1f, 20.0f, kFallbackWideRatio);
@@ -103,9 +103,9 @@ void StoreEncoderDocBase(CArchive& ar, const CEncoderDoc& doc) {
     ar << StoredFontDescription(doc);
 }
 
-bool LoadEncoderDocBase(CArchive& ar, CEncoderDoc& doc, const BaseSectionDefaults& defaults) {
+bool LoadEncoderDocBase(CArchive& ar, CEncoderDoc& doc) {
     ar >> doc.m_Message >> doc.m_Caption;
-    ReadSizes(ar, doc, defaults);
+    ReadSizes(ar, doc);
 
     std::optional<Bitmap1> picture = ReadPicture(ar);
     if (!picture || !PictureSizeOk(picture->width, picture->height)) return false;

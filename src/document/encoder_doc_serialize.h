@@ -3,7 +3,6 @@
 // style, enter mode and caption font from 300).
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 namespace tsy {
@@ -11,18 +10,13 @@ namespace tsy {
 class CArchive;
 class CEncoderDoc;
 
-// Values of the base section that differ by document type.
-struct BaseSectionDefaults {
-    int32_t symbolHeight = 250;  // mils; replaces a height no raster could have
-};
-
 void StoreEncoderDocBase(CArchive& ar, const CEncoderDoc& doc);
 
 // Reads the base section into doc, correcting out-of-range values as it goes. Data ending
 // before the version throws (the caller reports "Unexpected file format."); data ending after
 // it leaves the reset values. Returns false when the stored picture was too large to make:
 // the rest of the section is then left unread and those fields keep their old values.
-bool LoadEncoderDocBase(CArchive& ar, CEncoderDoc& doc, const BaseSectionDefaults& defaults);
+bool LoadEncoderDocBase(CArchive& ar, CEncoderDoc& doc);
 
 // The caption font as the file keeps it, without the size correction touching the document.
 std::u16string StoredFontDescription(const CEncoderDoc& doc);

@@ -9,7 +9,7 @@ class CEncoderDoc;
 class SheetRunner {
 public:
     virtual ~SheetRunner() = default;
-    // Creates the sheet of doc's symbology (doc.Kind()), runs it modally and destroys it.
+    // Creates the sheet of doc's symbology (doc.Type()), runs it modally and destroys it.
     // Returns true when the user confirmed the sheet.
     virtual bool RunSheet(CEncoderDoc& doc) = 0;
 };

@@ -6,6 +6,7 @@
 #include "export/image_writers.h"
 #include "platform/safe_file.h"
 #include "platform/utf8_text.h"
+#include "platform/version.h"
 
 namespace tsy {
 namespace {
@@ -28,8 +29,8 @@ std::string Format(const char* format, ...) {
 }
 
 std::string Banner() {
-    return "\n/*" + std::string(78, '-') + "\n  Written by Tessaly V2.0.0.299\n  " +
-           std::string(78, '-') + "*/\n\n";
+    return "\n/*" + std::string(78, '-') + "\n  Written by Tessaly V" +
+           std::string(kVersionRecord) + "\n  " + std::string(78, '-') + "*/\n\n";
 }
 
 }  // namespace
@@ -116,8 +117,10 @@ std::string CExportCpp::SourceText(const ExportSource& source) const {
 bool CExportCpp::ExportCpp(const std::filesystem::path& output, const ExportSource& source,
                            std::string* error) {
     if (!Prepare(output, source, error)) return false;
-    return SaveBytesSafely(output, SourceText(source), error, Durability::Atomic) &&
-           SaveBytesSafely(names_.headerPath, HeaderText(source), error, Durability::Atomic);
+    const std::string header = HeaderText(source);
+    const std::string text = SourceText(source);
+    const FileBytes pair[] = {{names_.headerPath, header}, {output, text}};
+    return SaveFilesTogether(pair, error, Durability::Atomic);
 }
 
 }  // namespace tsy

@@ -1,6 +1,6 @@
 #include "message/codepage_table.h"
 #include "message/codepage_translator.h"
-#include "message/platform_codepage.h"
+#include "platform/utf8_text.h"
 
 namespace tsy {
 namespace {
@@ -13,7 +13,7 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
 
 // The "ANSI code page" of a Linux system: UTF-8 when the bytes are UTF-8, else Windows-1252.
 std::uint32_t AnsiCodepage(std::string_view bytes) {
-    return detail::IsValidUtf8(bytes) ? CP_UTF8 : kWindows1252;
+    return IsValidUtf8(bytes) ? CP_UTF8 : kWindows1252;
 }
 
 }  // namespace

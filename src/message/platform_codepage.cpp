@@ -1,5 +1,7 @@
 #include "message/platform_codepage.h"
 
+#include "platform/utf8_text.h"
+
 #include <iconv.h>
 #include <algorithm>
 #include <cerrno>
@@ -106,50 +108,21 @@ bool PlatformToBytes(std::u16string_view text, std::uint32_t codePage, MessageBy
 }
 
 bool PlatformToText(std::string_view bytes, std::uint32_t codePage, std::u16string& out) {
+    if (codePage == kUtf8) {
+        out = Utf8ToUtf16Text(bytes);
+        return true;
+    }
     Iconv cd("UTF-16LE", IconvName(codePage));
     if (!cd.ok()) return false;
     std::string le;
     const bool ok = cd.Convert(bytes, le, [&](std::string_view rest, std::string& o) {
         const unsigned b = static_cast<unsigned char>(rest[0]);
-        const unsigned u = codePage == kUtf8 ? 0xFFFD : b;
-        o += static_cast<char>(u & 0xFF);
-        o += static_cast<char>(u >> 8);
+        o += static_cast<char>(b);
+        o += '\0';
         return std::size_t{1};
     });
     out = FromUtf16LeBytes(le);
     return ok;
-}
-
-bool IsValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const unsigned b = static_cast<unsigned char>(bytes[i]);
-        int extra;
-        unsigned lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-        if (b < 0x80) {
-            ++i;
-            continue;
-        } else if (b >= 0xC2 && b <= 0xDF) {
-            extra = 1;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            extra = 2;
-            if (b == 0xE0) lo = 0xA0;
-            if (b == 0xED) hi = 0x9F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            extra = 3;
-            if (b == 0xF0) lo = 0x90;
-            if (b == 0xF4) hi = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + static_cast<std::size_t>(extra) >= bytes.size()) return false;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned c = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            if (c < (k == 1 ? lo : 0x80) || c > (k == 1 ? hi : 0xBF)) return false;
-        }
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return true;
 }
 
 }  // namespace tsy::detail

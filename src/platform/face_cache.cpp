@@ -226,4 +226,3 @@ const OpenedFace& OpenFace(const LogFont& lf) {
 }
 
 }  // namespace tsy::detail
-

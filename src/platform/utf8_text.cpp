@@ -6,6 +6,47 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+}  // namespace
+
+Utf8Sequence DecodeUtf8At(std::string_view text, std::size_t pos) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    Utf8Sequence s;
+    std::size_t length = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        s.value = lead;
+        s.valid = true;
+        return s;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2, s.value = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, s.value = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, s.value = lead & 0x07, minimum = 0x10000;
+    } else {
+        return s;
+    }
+    if (pos + length > text.size()) return s;
+    for (std::size_t i = 1; i < length; ++i) {
+        const unsigned char next = byte(pos + i);
+        if ((next & 0xC0) != 0x80) return s;
+        s.value = (s.value << 6) | (next & 0x3F);
+    }
+    s.length = length;
+    s.valid = s.value >= minimum && s.value <= 0x10FFFF && (s.value < 0xD800 || s.value > 0xDFFF);
+    return s;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const Utf8Sequence s = DecodeUtf8At(bytes, pos);
+        if (!s.valid) return false;
+        pos += s.length;
+    }
+    return true;
+}
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -33,45 +74,6 @@ void AppendUtf16(std::u16string& out, char32_t c) {
         out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
     }
 }
-
-// Decodes one UTF-8 sequence at text[*pos]; advances *pos past it (one byte when invalid).
-char32_t NextUtf8(std::string_view text, std::size_t* pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(*pos);
-    int length = 0;
-    char32_t c = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-        ++*pos;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, c = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, c = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, c = lead & 0x07, minimum = 0x10000;
-    } else {
-        ++*pos;
-        return kReplacement;
-    }
-    if (*pos + static_cast<std::size_t>(length) > text.size()) {
-        ++*pos;
-        return kReplacement;
-    }
-    for (int i = 1; i < length; ++i) {
-        const unsigned char next = byte(*pos + static_cast<std::size_t>(i));
-        if ((next & 0xC0) != 0x80) {
-            ++*pos;
-            return kReplacement;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    *pos += static_cast<std::size_t>(length);
-    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kReplacement;
-    return c;
-}
-
-}  // namespace
 
 std::u32string Utf16ToCodePoints(std::u16string_view text) {
     std::u32string out;
@@ -102,7 +104,11 @@ std::string Utf16ToUtf8Text(std::u16string_view text) {
 std::u16string Utf8ToUtf16Text(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) AppendUtf16(out, NextUtf8(text, &pos));
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Utf8Sequence s = DecodeUtf8At(text, pos);
+        AppendUtf16(out, s.valid ? s.value : kReplacement);
+        pos += s.length;
+    }
     return out;
 }
 

@@ -12,13 +12,12 @@
 
 namespace tsy {
 
-// Writes the whole document: type section, base section (with the picture), trailer. Throws
-// std::logic_error for a document type without a file format (Ziggur, animated Aztec so far).
+// Writes the whole document: type section, base section (with the picture), trailer.
 void StoreDocument(CArchive& ar, const CEncoderDoc& doc);
 
 // Reads the whole document into doc. Throws CArchiveException when the data ends before the
-// version field or inside a type section, or when doc is of a type without a file format; doc
-// may then hold some of the fields read. Out-of-range values are corrected, not reported.
+// version field or inside a type section; doc may then hold some of the fields read.
+// Out-of-range values are corrected, not reported.
 void LoadDocument(CArchive& ar, CEncoderDoc& doc);
 
 // The archive bytes of doc, as the "Contents" stream holds them.

@@ -1,33 +1,45 @@
-// The seven document types: names, file extension and filter, file-type ID and name, class
-// identifier and factory, shared by the command-line producer, the file format and the GUI.
+// The registry of the seven document types, shared by the command-line producer, the file format
+// and the GUI. Each row lives beside its document class; this list only orders them.
 #pragma once
 
 #include <memory>
 #include <span>
 #include <string_view>
 
-#include "document/class_id.h"
-#include "document/document_kind.h"
+#include "document/document_type.h"
 #include "document/encoder_doc.h"
 
 namespace tsy {
 
-struct DocumentType {
-    DocumentKind kind;
-    int resourceId;
-    std::u16string_view docName;       // also the new-file name
-    std::u16string_view filterName;    // "Aztec Barcode (*.azt)"
-    std::u16string_view extension;     // ".azt", dot included
-    std::u16string_view fileTypeId;    // "BarcodeAztec"
-    std::u16string_view fileTypeName;  // "Barcode Symbol - Aztec"
-    ClassId classId;
-    // A new document with its defaults (the profile's InitialView applied); null for types
-    // that are not built yet.
-    std::unique_ptr<CEncoderDoc> (*create)();
+// The rows, which live beside their document classes, as one list of references.
+class DocumentTypeList {
+public:
+    class Iterator {
+    public:
+        explicit Iterator(const DocumentType* const* at) : at_(at) {}
+        const DocumentType& operator*() const { return **at_; }
+        Iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        bool operator==(const Iterator&) const = default;
+
+    private:
+        const DocumentType* const* at_;
+    };
+
+    explicit DocumentTypeList(std::span<const DocumentType* const> rows) : rows_(rows) {}
+    Iterator begin() const { return Iterator(rows_.data()); }
+    Iterator end() const { return Iterator(rows_.data() + rows_.size()); }
+    std::size_t size() const { return rows_.size(); }
+    const DocumentType& operator[](std::size_t i) const { return *rows_[i]; }
+
+private:
+    std::span<const DocumentType* const> rows_;
 };
 
 // In registration order: Aztec, Ziggur, PDF417, QR, Code 128, Code 39, animated Aztec.
-std::span<const DocumentType> DocumentTypes();
+DocumentTypeList DocumentTypes();
 
 const DocumentType& FindDocumentType(DocumentKind kind);
 // Extension with or without its dot, case ignored (".c39" finds Code 39); null when none.

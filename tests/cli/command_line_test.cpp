@@ -51,7 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"LaterValueReplaces", {"/message=A", "/message=B"}, {{"message", "B"}}},
         SplitCase{"PlainWithoutPendingIgnored", {"doc.azt", "/caption=c"}, {{"caption", "c"}}},
         SplitCase{"MissingValueAtEnd", {"/ofile"}, {{"ofile", "TRUE"}}},
-        SplitCase{"NamesAreCaseSensitive", {"/Symbol=C39"}, {{"Symbol", "C39"}}}),
+        SplitCase{"NamesAreCaseSensitive", {"/Symbol=C39"}, {{"Symbol", "C39"}}},
+        SplitCase{
+            "GnuEqualsForm", {"--ofile=x.png", "--eci"}, {{"ofile", "x.png"}, {"eci", "TRUE"}}},
+        SplitCase{"GnuValueAsNextArgument", {"--symbol", "QR"}, {{"symbol", "QR"}}},
+        SplitCase{"ShortHelp", {"-h"}, {{"help", "TRUE"}}},
+        SplitCase{"DoubleDashEndsOptions", {"--ofile", "--", "-x.png"}, {{"ofile", "-x.png"}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CommandLine, BareSwitchesAreKnown) {
@@ -144,6 +149,32 @@ TEST(Utf8, RoundTripAndInvalidBytes) {
     EXPECT_EQ(Utf8ToUtf16("\xFF\xC3"), u"\u00FF\u00C3");
     EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\u00ED\u00A0\u0080") << "encoded surrogate";
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
+}
+
+TEST(Utf8, FileNamesKeepEveryByte) {
+    for (std::string name : {"plain.png", "caf\xC3\xA9.png", "bad\xFFname.png", "m\xE9.txt",
+                             "\xED\xA0\x80\xF0\x9F\x98\x80\xC3"}) {
+        EXPECT_EQ(NameToBytes(NameToUtf16(name)), name);
+    }
+    EXPECT_EQ(NameToUtf16("caf\xC3\xA9"), u"caf\u00E9") << "valid UTF-8 is text";
+}
+
+TEST(CommandLine, PathsAreNotSwitches) {
+    const std::string existing = "-tessaly-switch-test.C39";  // in the current folder
+    std::ofstream(existing) << "x";
+    struct {
+        std::string arg;
+        bool isSwitch;
+    } cases[] = {{"/ofile=/srv/out/x.png", true},
+                 {"-symbol", true},
+                 {"/eci", true},
+                 {"/srv/labels/label.C39", false},
+                 {"-dir/x=1", false},
+                 {"label.C39", false},
+                 {existing, false},
+                 {"/name/=x", false}};
+    for (const auto& c : cases) EXPECT_EQ(IsSwitchArgument(c.arg), c.isSwitch) << c.arg;
+    std::remove(existing.c_str());
 }
 
 }  // namespace

@@ -1,103 +1,21 @@
 // Runs the tessaly binary in a temporary directory and reads what it wrote.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include "support/zxing_decode.h"
+#include "cli/tessaly_run.h"
 
 namespace fs = std::filesystem;
 
 namespace tsy {
 namespace {
 
-struct RunResult {
-    int status = -1;
-    std::string err;
-};
-
-class ProducerTest : public testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::path(testing::TempDir()) /
-               ("tessaly-e2e-" + std::to_string(getpid()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "cfg");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    RunResult Run(const std::vector<std::string>& args) {
-        const char* bin = std::getenv("TSY_BINARY_DIR");
-        const std::string exe = std::string(bin ? bin : ".") + "/tessaly";
-        const fs::path errFile = dir_ / "stderr.txt";
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (chdir(dir_.c_str()) != 0) _exit(127);
-            setenv("XDG_CONFIG_HOME", (dir_ / "cfg").c_str(), 1);
-            FILE* e = std::freopen(errFile.c_str(), "w", stderr);
-            FILE* o = std::freopen("/dev/null", "w", stdout);
-            (void)e;
-            (void)o;
-            std::vector<char*> argv{const_cast<char*>(exe.c_str())};
-            for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-            argv.push_back(nullptr);
-            execv(exe.c_str(), argv.data());
-            _exit(127);
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        RunResult r;
-        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream f(errFile);
-        r.err.assign(std::istreambuf_iterator<char>(f), {});
-        return r;
-    }
-
-    void WriteFile(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    }
-
-    // Reads an image through ImageMagick as 8-bit grey and decodes it.
-    test::Decoded Decode(const std::string& name, test::Symbology s, bool extended39 = false) {
-        const fs::path pgm = dir_ / "decode.pgm";
-        const std::string cmd = "/usr/bin/convert '" + (dir_ / name).string() +
-                                "' -bordercolor white -border 20 -colorspace gray -depth 8 '" +
-                                pgm.string() + "'";
-        if (std::system(cmd.c_str()) != 0) return {};
-        std::ifstream f(pgm, std::ios::binary);
-        std::string magic;
-        int w = 0, h = 0, max = 0;
-        f >> magic >> w >> h >> max;
-        f.get();
-        std::vector<uint8_t> grey(static_cast<std::size_t>(w) * h);
-        f.read(reinterpret_cast<char*>(grey.data()), static_cast<std::streamsize>(grey.size()));
-        test::DecodeOptions o;
-        o.quietZone = 0;
-        o.code39Extended = extended39;
-        return test::DecodeGrey(grey, w, h, s, o);
-    }
-
-    std::pair<int, int> ImageSize(const std::string& name) {
-        const std::string cmd = "/usr/bin/identify -format '%w %h' '" + (dir_ / name).string() +
-                                "' > '" + (dir_ / "size.txt").string() + "'";
-        if (std::system(cmd.c_str()) != 0) return {0, 0};
-        std::ifstream f(dir_ / "size.txt");
-        int w = 0, h = 0;
-        f >> w >> h;
-        return {w, h};
-    }
-
-    bool Exists(const std::string& name) { return fs::exists(dir_ / name); }
-
-    fs::path dir_;
-};
+class ProducerTest : public test::TessalyTest {};
 
 TEST_F(ProducerTest, Code39ToPngWithCaption) {
     const auto r = Run({"/symbol=C39", "/message=ABC", "/ofile=x.png"});
@@ -170,7 +88,7 @@ TEST_F(ProducerTest, UsageErrorsReportTheirText) {
     } cases[] = {
         {{"/symbol=ACTEC", "/message=x"}, "Symbology unknown:\nACTEC"},
         {{"/symbol=AZTECANIMATEDM", "/message=x"}, "Symbology unknown:\nAZTECANIMATEDM"},
-        {{"/Symbol=C39", "/message=ABC"}, "Symbology unknown:\n"},
+        {{"/Symbol=C39", "/message=ABC"}, "Unknown option /Symbol. Did you mean /symbol?"},
         {{"/symbol=C39", "/message=ABC", "/codepage=zzz"}, "Codepage unknown\n zzz"},
         {{"/symbol=C39"}, "No Message or file provided."},
         {{"/symbol=C39", "/ifile=big.txt"},

@@ -135,9 +135,9 @@ TEST(ArchivePicture, NoPictureIsOneByOneWithTwoZeroBytes) {
 }
 
 TEST(ArchivePicture, SidesNoBitmapCanHoldStopAfterHeight) {
-    for (const auto& [w, h] : {std::pair{0, 1}, {1, 0}, {-5, 3}, {32768, 1}, {1, 32768}}) {
-        const std::string bytes =
-            Stored([&](CArchive& a) { a << int32_t{w} << int32_t{h}; }) + std::string(64, '\0');
+    for (const auto& side : {std::pair{0, 1}, {1, 0}, {-5, 3}, {32768, 1}, {1, 32768}}) {
+        const int32_t w = side.first, h = side.second;  // clang 14 cannot capture bindings
+        const std::string bytes = Stored([&](CArchive& a) { a << w << h; }) + std::string(64, '\0');
         CArchive ar = CArchive::ForLoading(bytes);
         EXPECT_FALSE(ReadPicture(ar)) << w << "x" << h;
         EXPECT_EQ(ar.Position(), 8u);

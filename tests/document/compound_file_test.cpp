@@ -1,5 +1,5 @@
-#include "support/require.h"
 #include "document/compound_file.h"
+#include "support/require.h"
 
 #include <gsf/gsf.h>
 #include <gtest/gtest.h>

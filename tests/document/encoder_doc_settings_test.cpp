@@ -9,12 +9,16 @@
 namespace tsy {
 namespace {
 
+const DocumentType kSettingsType{
+    DocumentKind::QR,    0,    u"",        u"",    u"", u"", u"", ClassId{},
+    {25, 25, 250, 1, 0}, 4000, {250, 250}, nullptr};
+
 class SettingsDoc : public CEncoderDoc {
 public:
-    DocumentKind Kind() const override { return DocumentKind::QR; }
+    SettingsDoc() : CEncoderDoc(kSettingsType) {}
     bool BuildSymbol() override { return FailBuild(); }
-    int32_t MaxMessageLength() const override { return 4000; }
-    ModuleSizeLimit MaxModuleSize() const override { return {250, 250}; }
+    void StoreTypeSection(CArchive&) const override {}
+    void LoadTypeSection(CArchive&) override {}
 };
 
 void ExpectDefaults(const CEncoderDoc& doc) {

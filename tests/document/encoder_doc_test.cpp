@@ -18,11 +18,14 @@ const auto* const kConfigHome =
 
 // A document whose encoder draws a fixed 40 x 20 pixel block: enough to exercise the base's
 // build steps without any symbology.
+const DocumentType kTestType{DocumentKind::Code39, 0,  u"",        u"",    u"", u"", u"", ClassId{},
+                             {25, 25, 250, 1, 0},  60, {75, 4000}, nullptr};
+
 class TestDoc : public CEncoderDoc {
 public:
-    DocumentKind Kind() const override { return DocumentKind::Code39; }
-    int32_t MaxMessageLength() const override { return 60; }
-    ModuleSizeLimit MaxModuleSize() const override { return {75, 4000}; }
+    TestDoc() : CEncoderDoc(kTestType) {}
+    void StoreTypeSection(CArchive&) const override {}
+    void LoadTypeSection(CArchive&) override {}
     bool BuildSymbol() override {
         ++builds;
         if (m_Message.empty()) return FailBuild();

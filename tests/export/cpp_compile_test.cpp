@@ -4,9 +4,9 @@
 #include <regex>
 #include <sstream>
 
-#include "support/require.h"
 #include "export/export_source.h"
 #include "export/grey_image.h"
+#include "support/require.h"
 #include "test_files.h"
 
 namespace tsy {

@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "support/require.h"
 #include "export/image_formats.h"
+#include "support/require.h"
 #include "test_files.h"
 
 namespace tsy {

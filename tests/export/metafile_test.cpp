@@ -1,5 +1,5 @@
-#include "support/require.h"
 #include "imaging/metafile.h"
+#include "support/require.h"
 
 #include <gtest/gtest.h>
 

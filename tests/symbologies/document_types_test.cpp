@@ -63,5 +63,16 @@ TEST(DocumentTypes, Factories) {
     EXPECT_EQ(CreateDocument(DocumentKind::QR)->Kind(), DocumentKind::QR);
 }
 
+// A document class handed the wrong row would save with another type's class identifier.
+TEST(DocumentTypes, EachDocumentCarriesTheRowThatMadeIt) {
+    for (const DocumentType& t : DocumentTypes()) {
+        const auto doc = t.create();
+        if (!doc) continue;
+        EXPECT_EQ(&doc->Type(), &t);
+        EXPECT_EQ(doc->m_SymbolHeight, t.defaults.symbolHeight);
+        EXPECT_EQ(doc->m_UseEci, t.defaults.useEci);
+    }
+}
+
 }  // namespace
 }  // namespace tsy

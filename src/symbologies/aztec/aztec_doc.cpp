@@ -16,9 +16,7 @@ constexpr char kEsc = '\x1b';
 
 }  // namespace
 
-CAztecDoc::CAztecDoc() {
-    m_UseEci = 1;
-}
+CAztecDoc::CAztecDoc() : CAztecDoc(kAztecDocumentType) {}
 
 MessageBytes CAztecDoc::EncoderBytes(bool* escapes) const {
     *escapes = false;

@@ -12,16 +12,20 @@ enum AztecSymbolType : int32_t { kAztecTypeNormal = 0, kAztecTypeMenu = 1, kAzte
 
 inline constexpr std::size_t kAztecAppendIdMax = 24;
 
+extern const DocumentType kAztecDocumentType;
+
 class CAztecDoc : public CEncoderDoc {
 public:
     CAztecDoc();
 
-    DocumentKind Kind() const override { return DocumentKind::Aztec; }
+    static constexpr int32_t kMaxSymbols = 9;
+    static constexpr int32_t kMaxCorrectionPercent = 99;
+
     bool BuildSymbol() override;
-    int32_t MaxMessageLength() const override { return 4000; }
-    ModuleSizeLimit MaxModuleSize() const override { return {250, 250}; }
     bool ApplyCommandLine(const CommandLineOptions& options,
                           const CommandLineWriter& write) override;
+    void StoreTypeSection(CArchive& ar) const override;
+    void LoadTypeSection(CArchive& ar) override;
 
     // The bytes handed to the encoder and whether its escape processing is on: for a normal
     // symbol with the ECI switch on and an ECI, the ECI escape followed by MessageBytes with
@@ -30,9 +34,13 @@ public:
 
     int32_t m_ReverseVideo = 0;
     int32_t m_ErrorCorrection = 0;  // 0 default, 1..99 minimum percent of check codewords
-    int32_t m_SymbolCount = 1;      // 1..9
+    int32_t m_SymbolCount = 1;      // 1..kMaxSymbols
     int32_t m_SymbolType = kAztecTypeNormal;
     std::u16string m_AppendId;  // at most 24 characters
+
+protected:
+    // For a type that carries an Aztec section inside its own (the animated sequence).
+    explicit CAztecDoc(const DocumentType& type) : CEncoderDoc(type) {}
 };
 
 }  // namespace tsy

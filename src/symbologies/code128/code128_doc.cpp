@@ -12,11 +12,7 @@ constexpr char kFnc3Byte = '\x82';
 
 }  // namespace
 
-CCode128Doc::CCode128Doc() {
-    m_ElementWidth = 10;
-    m_ElementHeight = 500;
-    m_SymbolHeight = 500;
-}
+CCode128Doc::CCode128Doc() : CEncoderDoc(kCode128DocumentType) {}
 
 MessageBytes CCode128Doc::VariantBytes() const {
     MessageBytes bytes = m_MessageBytes;

@@ -5,11 +5,7 @@
 
 namespace tsy {
 
-CCode39Doc::CCode39Doc() {
-    m_ElementWidth = 10;
-    m_ElementHeight = 500;
-    m_SymbolHeight = 500;
-}
+CCode39Doc::CCode39Doc() : CEncoderDoc(kCode39DocumentType) {}
 
 bool CCode39Doc::BuildSymbol() {
     if (m_Message.empty()) return FailBuild();

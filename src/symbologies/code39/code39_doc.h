@@ -7,15 +7,16 @@ namespace tsy {
 
 inline constexpr float kCode39Ratio = 3.0f;
 
+extern const DocumentType kCode39DocumentType;
+
 class CCode39Doc : public CEncoderDoc {
 public:
     CCode39Doc();
 
-    DocumentKind Kind() const override { return DocumentKind::Code39; }
     bool BuildSymbol() override;
-    int32_t MaxMessageLength() const override { return 60; }
-    ModuleSizeLimit MaxModuleSize() const override { return {75, 4000}; }
     void SelectCodepage(std::u16string_view name) override { SelectCodepageExact(name); }
+    void StoreTypeSection(CArchive& ar) const override;
+    void LoadTypeSection(CArchive& ar) override;
 
     int32_t m_CheckCharacter = 0;
     int32_t m_MenuCode = 0;

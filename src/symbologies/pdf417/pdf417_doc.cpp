@@ -6,12 +6,7 @@
 
 namespace tsy {
 
-CPDF417Doc::CPDF417Doc() {
-    m_ElementWidth = 5;
-    m_ElementHeight = 25;
-    m_SymbolHeight = 15;
-    m_UseEci = 1;
-}
+CPDF417Doc::CPDF417Doc() : CEncoderDoc(kPDF417DocumentType) {}
 
 bool CPDF417Doc::BuildSymbol() {
     if (m_Message.empty()) return FailBuild();

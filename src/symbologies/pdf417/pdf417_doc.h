@@ -5,18 +5,24 @@
 
 namespace tsy {
 
+extern const DocumentType kPDF417DocumentType;
+
 class CPDF417Doc : public CEncoderDoc {
 public:
     CPDF417Doc();
 
-    DocumentKind Kind() const override { return DocumentKind::PDF417; }
-    bool BuildSymbol() override;
-    int32_t MaxMessageLength() const override { return 4000; }
-    ModuleSizeLimit MaxModuleSize() const override { return {75, 75}; }
+    static constexpr int32_t kMaxLevel = 8;
+    static constexpr int32_t kDefaultLevel = 4;
+    static constexpr int32_t kMaxDataColumns = 30;  // the encoder's limit; the page offers 15
+    static constexpr int32_t kDefaultDataColumns = 2;
 
-    int32_t m_ErrorCorrectionLevel = 4;  // 0..8
+    bool BuildSymbol() override;
+    void StoreTypeSection(CArchive& ar) const override;
+    void LoadTypeSection(CArchive& ar) override;
+
+    int32_t m_ErrorCorrectionLevel = kDefaultLevel;  // 0..kMaxLevel
     int32_t m_Truncate = 0;
-    int32_t m_DataColumns = 2;  // 1..15 from the page; the encoder takes up to 30
+    int32_t m_DataColumns = kDefaultDataColumns;  // 1..kMaxDataColumns
 };
 
 }  // namespace tsy

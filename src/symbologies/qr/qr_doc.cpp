@@ -6,6 +6,8 @@
 
 namespace tsy {
 
+CQRDoc::CQRDoc() : CEncoderDoc(kQRDocumentType) {}
+
 bool CQRDoc::BuildSymbol() {
     if (m_Message.empty()) return FailBuild();
     PrepareMessage(CP_ISO8859_1);

@@ -2,9 +2,9 @@
 // Messages come from fixed seeds so a failure reproduces.
 #include <gtest/gtest.h>
 
-#include "support/require.h"
 #include "encoders/aztec/aztec_layout.h"
 #include "encoders/aztec/aztec_test_util.h"
+#include "support/require.h"
 #include "support/zxing_decode.h"
 #include "support/zxing_wasm.h"
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "support/require.h"
 #include "encoders/qr/qr_detail.h"
 #include "encoders/qr/qr_encoder.h"
 #include "imaging/symbol_raster.h"
+#include "support/require.h"
 #include "support/zxing_wasm.h"
 
 namespace tsy {

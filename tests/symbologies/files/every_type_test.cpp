@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "support/require.h"
 #include "document/class_ids.h"
+#include "support/require.h"
 #include "symbologies/aztec/aztec_doc.h"
 #include "symbologies/code128/code128_doc.h"
 #include "symbologies/code39/code39_doc.h"
