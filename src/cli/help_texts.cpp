@@ -34,6 +34,13 @@ const std::vector<std::string> kSymbologies = {
     "/fnc3trail=1 add a trailing FNC3",
     "/fnc3lead=1 add a leading FNC3",
     "",
+    "Ziggur:",
+    "/symbol=ZIGGUR stacked symbol on a linear host",
+    "/host=[C39|EAN|ITF|ITFB|C93|C128] host symbology (default C39)",
+    "/hostmessage=text of the host symbol",
+    "/symmetry=[0|1|2] none, top and bottom, even layers (default 2)",
+    "/barrier=[0|1] barrier rows (default 0)",
+    "",
 };
 
 const std::vector<std::string> kEci = {

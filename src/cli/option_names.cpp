@@ -6,9 +6,10 @@ namespace tsy {
 namespace {
 
 constexpr std::string_view kOptionNames[] = {
-    "help",      "ofile", "ifile",    "symbol",   "addcaption", "caption", "message",
-    "xelement",  "ysize", "fontsize", "codepage", "addmessage", "eci",     "symbols",
-    "frametime", "loops", "appendid", "defext",   "fnc3trail",  "fnc3lead"};
+    "help",      "ofile",    "ifile",     "symbol",      "addcaption", "caption",
+    "message",   "xelement", "ysize",     "fontsize",    "codepage",   "addmessage",
+    "eci",       "symbols",  "frametime", "loops",       "appendid",   "defext",
+    "fnc3trail", "fnc3lead", "host",      "hostmessage", "symmetry",   "barrier"};
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;

@@ -12,6 +12,7 @@
 #include "cli/option_names.h"
 #include "cli/output_name.h"
 #include "cli/utf8.h"
+#include "cli/ziggur_options.h"
 #include "document/encoder_doc.h"
 #include "export/document_export.h"
 #include "imaging/raster_limits.h"
@@ -48,6 +49,8 @@ bool SelectSymbology(const std::string& upper, Selection* out) {
         *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM"), CP_ISO8859_1};
     else if (has("QR"))
         *out = {DocumentKind::QR, CP_CLASS_2D, false, CP_ISO8859_1};
+    else if (has("ZIGGUR"))  // after the designed keywords, so none of them changes meaning
+        *out = {DocumentKind::Ziggur, CP_CLASS_2D, false, CP_ISO8859_1};
     else
         return false;
     return true;
@@ -83,8 +86,9 @@ std::string Upper(std::string s) {
 
 // Text options that make no sense bare: "/ofile" as the last argument would otherwise write
 // a file named TRUE.wmf.
-const char* const kTextOptions[] = {"ofile",   "ifile",    "symbol",   "caption",
-                                    "message", "codepage", "appendid", "defext"};
+const char* const kTextOptions[] = {"ofile",   "ifile",       "symbol",   "caption",
+                                    "message", "codepage",    "appendid", "defext",
+                                    "host",    "hostmessage", "symmetry", "barrier"};
 
 // A size the screen cannot hold refuses the run before anything is built.
 std::string CheckSizes(const CommandLineOptions& o) {
@@ -199,6 +203,8 @@ ProducerOutcome Run::Build(const Selection& selection) {
     } else {
         options.message = MarkRawControls(options.message, doc->m_ViewStyle);
     }
+    if (options.hostMessage)
+        options.hostMessage = MarkRawControls(*options.hostMessage, doc->m_ViewStyle);
     options.menuSymbol = selection.menu;
     std::string writeError;
     bool wrote = false;
@@ -254,6 +260,8 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
             return ProduceFromDocument(*file, info, sink);
     }
     run.ReadOptions();
+    if (const std::string bad = ReadZiggurOptions(info, &run.options); !bad.empty())
+        return run.Fail(kExitUsage, bad);
     if (run.options.message.empty()) {
         if (run.options.inputFile.empty()) {
             if (run.keyword.empty()) return {false, kExitUsage};

@@ -21,6 +21,13 @@ bool IsItf(int32_t host) {
 
 }  // namespace
 
+std::u16string_view ZiggurHostLabel(int32_t host) {
+    static constexpr std::u16string_view kLabels[] = {
+        u"Code 39", u"UPC/EAN", u"Interleaved 2 of 5", u"Interleaved 2 of 5 (w/bearer bars)",
+        u"Code 93", u"Code 128"};
+    return host >= 0 && host <= kZiggurLastHost ? kLabels[host] : std::u16string_view{};
+}
+
 CZiggurDoc::CZiggurDoc() : CEncoderDoc(kZiggurDocumentType) {}
 
 bool CZiggurDoc::MakeHostRecord(ZiggurHostRecord* host) const {
@@ -43,6 +50,13 @@ bool CZiggurDoc::MakeHostRecord(ZiggurHostRecord* host) const {
         host->hostHeight = static_cast<int32_t>(rows);
     }
     return true;
+}
+
+bool CZiggurDoc::HostEncodes() const {
+    ZiggurHostRecord host;
+    ZiggurHostRows rows;
+    ZiggurHostLayout layout;
+    return MakeHostRecord(&host) && EncodeZiggurHost(host, rows, layout);
 }
 
 bool CZiggurDoc::BuildSymbol() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "document/encoder_doc.h"
 #include "encoders/ziggur/ziggur_host.h"
@@ -25,6 +26,9 @@ inline constexpr std::size_t kZiggurHostTextMax = 4000;
 
 extern const DocumentType kZiggurDocumentType;
 
+// The label of a host choice on the option page ("Code 39", "UPC/EAN", ...); empty when none.
+std::u16string_view ZiggurHostLabel(int32_t host);
+
 class CZiggurDoc : public CEncoderDoc {
 public:
     CZiggurDoc();
@@ -38,6 +42,8 @@ public:
     // The host record of a build; false when the host message does not reach the host intact
     // (more than 47 bytes, a NUL, a character outside ISO 8859-1).
     bool MakeHostRecord(ziggur::ZiggurHostRecord* host) const;
+    // True when the host symbol can be drawn from the current settings.
+    bool HostEncodes() const;
 
     // The menu symbol's fixed host message: "0000" on the Interleaved 2 of 5 hosts, else "0".
     std::u16string MenuHostMessage() const;
