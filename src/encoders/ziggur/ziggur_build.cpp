@@ -3,6 +3,7 @@
 
 #include "encoders/common/reed_solomon.h"
 #include "encoders/ziggur/ziggur_matrix.h"
+#include "imaging/raster_limits.h"
 
 namespace tsy::ziggur {
 namespace {
@@ -22,6 +23,8 @@ bool ValidRecord(const ZiggurHostRecord& host) {
 bool PrepareZiggur(AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& w) {
     if (!ValidRecord(host) || job.length <= 0) return false;
     if (!EncodeZiggurHost(host, w.rows, w.layout)) return false;
+    // Rows are drawn twice, so a taller host could never be a raster.
+    if (host.hostHeight > kMaxRasterSide / 2) return false;
     w.hostHeight = host.hostHeight;
     if (w.hostHeight < 0) w.hostHeight = std::max((3 * w.layout.width + 39) / 40, kMinHostHeight);
     w.enc.header.clear();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -277,6 +278,10 @@ TEST(ZiggurEncode, RefusedInput) {
         EXPECT_EQ(EncodeZiggur(args, c.host, &h, &w, &bits), nullptr) << c.name;
         EXPECT_EQ(bits, nullptr) << c.name;
     }
+    const ZiggurHostRecord tallest = Host('3', "AB", 0, 0, 16000);
+    EXPECT_TRUE(ZiggurRaster(Args(ok), tallest));
+    EXPECT_FALSE(ZiggurRaster(Args(ok), Host('3', "AB", 0, 0, 16384)));
+    EXPECT_FALSE(ZiggurRaster(Args(ok), Host('3', "AB", 0, 0, INT32_MAX)));
     AztecEncodeArgs nullMessage = Args(ok);
     nullMessage.message = nullptr;
     EXPECT_FALSE(ZiggurRaster(nullMessage, Host('3', "AB")));
@@ -284,6 +289,30 @@ TEST(ZiggurEncode, RefusedInput) {
     EXPECT_TRUE(ZiggurRaster(Args(std::string(900, 'A')), Host('3', wideHost)));
     // 26 letters leave 22 data and 2 check codewords in two layers: the least accepted.
     EXPECT_TRUE(ZiggurRaster(Args(std::string(26, 'A'), 1, 202), Host('3', "AB")));
+}
+
+// Any record and message: a symbol or none, never a crash (run it under the sanitizers).
+TEST(ZiggurEncode, RandomRecords) {
+    const std::string letters = "3UIB91x";
+    int built = 0;
+    for (uint32_t seed = 0; seed < 300; ++seed) {
+        std::mt19937 rng(seed);
+        std::string hostMessage(rng() % 52, ' ');
+        for (char& c : hostMessage) c = static_cast<char>(1 + rng() % 255);
+        if (seed % 2) {
+            for (char& c : hostMessage) c = static_cast<char>('0' + rng() % 10);
+        }
+        ZiggurHostRecord host =
+            Host(letters[rng() % letters.size()], hostMessage, static_cast<int>(rng() % 4) - 1,
+                 static_cast<int>(rng() % 3), static_cast<int>(rng() % 40) - 2);
+        std::string message(1 + rng() % 300, ' ');
+        for (char& c : message) c = static_cast<char>(rng());
+        const int sizeChoice = static_cast<int>(rng() % 240) - 2;
+        const OwnedRaster r = ZiggurRaster(
+            Args(message, 1 + static_cast<int>(rng() % 3), sizeChoice, rng() % 2 != 0), host);
+        built += r ? 1 : 0;
+    }
+    EXPECT_GT(built, 20);  // not refusals only
 }
 
 }  // namespace
