@@ -20,7 +20,7 @@ std::string MixedMessage(std::size_t length) {
 }
 
 void Encode(benchmark::State& state, const std::string& message, int32_t sizeChoice) {
-    tsy::AztecEncodeArgs args;
+    tsy::aztec::AztecEncodeArgs args;
     args.message = reinterpret_cast<const uint8_t*>(message.data());
     args.length = static_cast<int32_t>(message.size());
     args.moduleSize = 1;
@@ -28,7 +28,7 @@ void Encode(benchmark::State& state, const std::string& message, int32_t sizeCho
     for (auto _ : state) {
         int32_t h = 0, w = 0;
         void* bits = nullptr;
-        tsy::BlockHandle b = tsy::AztecEncode(args, &h, &w, &bits);
+        tsy::BlockHandle b = tsy::aztec::AztecEncode(args, &h, &w, &bits);
         if (!b) state.SkipWithError("no symbol");
         benchmark::DoNotOptimize(bits);
         tsy::BlockFree(b);
@@ -50,11 +50,11 @@ BENCHMARK(BM_AztecEncode32Layers)->Arg(10)->Arg(1900)->Unit(benchmark::kMicrosec
 // The search alone, to show it grows linearly with the input.
 void BM_AztecFindBestPattern(benchmark::State& state) {
     const std::string m = MixedMessage(static_cast<std::size_t>(state.range(0)));
-    tsy::AztecJob job = tsy::MakeAztecJob(reinterpret_cast<const uint8_t*>(m.data()),
-                                          static_cast<int32_t>(m.size()));
+    tsy::aztec::AztecJob job = tsy::aztec::MakeAztecJob(reinterpret_cast<const uint8_t*>(m.data()),
+                                                        static_cast<int32_t>(m.size()));
     for (auto _ : state) {
-        tsy::AztecEncoding enc;
-        benchmark::DoNotOptimize(tsy::FindBestPattern(job, enc, 1 << 30));
+        tsy::aztec::AztecEncoding enc;
+        benchmark::DoNotOptimize(tsy::aztec::FindBestPattern(job, enc, 1 << 30));
     }
     state.SetComplexityN(state.range(0));
 }

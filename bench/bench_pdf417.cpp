@@ -22,18 +22,15 @@ std::string MixedMessage(std::size_t length) {
 
 void EncodeMixed(benchmark::State& state) {
     const std::string message = MixedMessage(static_cast<std::size_t>(state.range(0)));
-    tsy::PDF417EncodeArgs args{};
+    PDF417EncodeArgs args{};
     args.message = reinterpret_cast<const unsigned char*>(message.data());
     args.length = static_cast<int32_t>(message.size());
-    args.errorCorrectionLevel = tsy::kPDF417Auto;
-    args.dataColumns = tsy::kPDF417Auto;
+    args.errorCorrectionLevel = tsy::pdf417::kPDF417Auto;
+    args.dataColumns = tsy::pdf417::kPDF417Auto;
     args.moduleWidth = 2;
     args.rowHeight = 6;
     for (auto _ : state) {
-        int32_t h = 0, w = 0;
-        void* bits = nullptr;
-        tsy::BlockHandle block = tsy::PDF417Encode(&args, &h, &w, &bits);
-        tsy::OwnedRaster raster(block, h, w, bits);
+        const tsy::OwnedRaster raster = tsy::pdf417::PDF417Raster(args);
         if (!raster) state.SkipWithError("no symbol");
         benchmark::DoNotOptimize(raster.bits());
     }

@@ -25,7 +25,7 @@ void BM_QREncode(benchmark::State& state) {
     for (auto _ : state) {
         int32_t h = 0, w = 0;
         void* bits = nullptr;
-        tsy::BlockHandle b = tsy::QREncode(&args, &h, &w, &bits);
+        tsy::BlockHandle b = tsy::qr::QREncode(&args, &h, &w, &bits);
         benchmark::DoNotOptimize(bits);
         tsy::BlockFree(b);
     }
@@ -37,8 +37,8 @@ void BM_EncodeCode128(benchmark::State& state) {
     for (auto _ : state) {
         int32_t w = 0;
         void* bits = nullptr;
-        tsy::BlockHandle b =
-            tsy::EncodeCode128(reinterpret_cast<const uint8_t*>(msg.data()), 80, 2, 50, &w, &bits);
+        tsy::BlockHandle b = tsy::linear::EncodeCode128(
+            reinterpret_cast<const uint8_t*>(msg.data()), 80, 2, 50, &w, &bits);
         benchmark::DoNotOptimize(bits);
         tsy::BlockFree(b);
     }
@@ -50,8 +50,8 @@ void BM_EncodeCode39(benchmark::State& state) {
     for (auto _ : state) {
         int32_t w = 0;
         void* bits = nullptr;
-        tsy::BlockHandle b = tsy::EncodeCode39(reinterpret_cast<const uint8_t*>(msg.data()), 60, 6,
-                                               2, 50, &w, true, false, &bits);
+        tsy::BlockHandle b = tsy::linear::EncodeCode39(reinterpret_cast<const uint8_t*>(msg.data()),
+                                                       60, 6, 2, 50, &w, true, false, &bits);
         benchmark::DoNotOptimize(bits);
         tsy::BlockFree(b);
     }

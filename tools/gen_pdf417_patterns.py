@@ -65,7 +65,7 @@ def main():
         "// Symbol character bar-space patterns of ISO/IEC 15438 (Annex A), clusters 0, 3 and 6.",
         '#include "encoders/pdf417/pdf417_patterns.h"',
         "",
-        "namespace tsy {",
+        "namespace tsy::pdf417 {",
         "",
         "// clang-format off",
         "const uint16_t kPDF417Patterns[3][929] = {",
@@ -76,7 +76,7 @@ def main():
             chunk = ", ".join(f"0x{rows[c][cluster]:04X}" for c in range(start, min(start + 10, 929)))
             lines.append(f"        {chunk},")
         lines.append("    },")
-    lines += ["};", "// clang-format on", "", "}  // namespace tsy", ""]
+    lines += ["};", "// clang-format on", "", "}  // namespace tsy::pdf417", ""]
     with open(out, "w", encoding="ascii") as f:
         f.write("\n".join(lines))
 

@@ -4,12 +4,12 @@
 extern "C" {
 
 TSY_API TsyMemoryBlock* QREncode(const QREncodeArgs* args, int32_t* heightOut, int32_t* widthOut,
-                                 void** pixelsOut) {
-    return tsy::QREncode(args, heightOut, widthOut, pixelsOut);
+                                 void** pixelsOut) noexcept {
+    return tsy::qr::QREncode(args, heightOut, widthOut, pixelsOut);
 }
 
-TSY_API void GetQREncoderRevString(char* buffer) {
-    tsy::GetQREncoderRevString(buffer);
+TSY_API void GetQREncoderRevString(char* buffer) noexcept {
+    tsy::qr::GetQREncoderRevString(buffer);
 }
 
 }  // extern "C"

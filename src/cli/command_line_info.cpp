@@ -1,4 +1,5 @@
 #include "cli/command_line_info.h"
+#include "platform/ascii_case.h"
 
 #include <sys/stat.h>
 
@@ -96,11 +97,7 @@ int32_t ParseInteger(std::string_view text) {
 }
 
 bool ParseBoolean(std::string_view text) {
-    if (text.size() != 4) return false;
-    const char* t = "true";
-    for (std::size_t i = 0; i < 4; ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != t[i]) return false;
-    return true;
+    return EqualsIgnoringCase(text, "true");
 }
 
 }  // namespace tsy

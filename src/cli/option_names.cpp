@@ -1,4 +1,5 @@
 #include "cli/option_names.h"
+#include "platform/ascii_case.h"
 
 #include <string_view>
 
@@ -10,17 +11,6 @@ constexpr std::string_view kOptionNames[] = {
     "message",   "xelement", "ysize",     "fontsize",    "codepage",   "addmessage",
     "eci",       "symbols",  "frametime", "loops",       "appendid",   "defext",
     "fnc3trail", "fnc3lead", "host",      "hostmessage", "symmetry",   "barrier"};
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
-}
 
 // One letter replaced, added or left out.
 bool OneEditApart(std::string_view a, std::string_view b) {
@@ -45,7 +35,7 @@ std::string CheckOptionNames(const CCommandLineInfoEx& info) {
         if (IsKnown(name)) continue;
         std::string text = "Unknown option /" + name + ".";
         for (std::string_view known : kOptionNames) {
-            if (EqualIgnoringCase(name, known) || OneEditApart(name, known)) {
+            if (EqualsIgnoringCase(name, known) || OneEditApart(name, known)) {
                 text += " Did you mean /" + std::string(known) + "?";
                 break;
             }

@@ -19,6 +19,7 @@
 #include "message/codepage_table.h"
 #include "message/codepage_translator.h"
 #include "message/markup.h"
+#include "platform/ascii_case.h"
 #include "platform/message_sink.h"
 #include "platform/screen.h"
 #include "symbologies/document_serialize.h"
@@ -77,11 +78,8 @@ std::u16string MarkRawControls(const std::u16string& message, MarkupStyle style)
     return out;
 }
 
-std::string Upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    });
-    return s;
+std::string Upper(std::string_view s) {
+    return AsciiUpper(s);
 }
 
 // Text options that make no sense bare: "/ofile" as the last argument would otherwise write

@@ -33,26 +33,24 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string message = argv[1];
-    tsy::PDF417EncodeArgs args{};
+    PDF417EncodeArgs args{};
     args.message = reinterpret_cast<const unsigned char*>(message.data());
     args.length = static_cast<int32_t>(message.size());
-    if (!Option(argc, argv, 3, tsy::kPDF417Auto, &args.errorCorrectionLevel) ||
-        !Option(argc, argv, 4, tsy::kPDF417Auto, &args.dataColumns) ||
+    if (!Option(argc, argv, 3, tsy::pdf417::kPDF417Auto, &args.errorCorrectionLevel) ||
+        !Option(argc, argv, 4, tsy::pdf417::kPDF417Auto, &args.dataColumns) ||
         !Option(argc, argv, 5, 2, &args.moduleWidth) ||
         !Option(argc, argv, 6, 3 * args.moduleWidth, &args.rowHeight)) {
         std::fputs(kUsage, stderr);
         return 2;
     }
 
-    int32_t height = 0, width = 0;
-    void* bits = nullptr;
-    tsy::BlockHandle block = tsy::PDF417Encode(&args, &height, &width, &bits);
-    tsy::OwnedRaster raster(block, height, width, bits);
+    const tsy::OwnedRaster raster = tsy::pdf417::PDF417Raster(args);
     if (!raster) {
         std::fputs("tessaly_pdf417_demo: the message gives no PDF417 symbol with these options\n",
                    stderr);
         return 1;
     }
+    const int32_t height = raster.height(), width = raster.width();
     if (!tsy::WriteRasterBmp(raster.bits(), static_cast<uint16_t>(height),
                              static_cast<uint16_t>(width), argv[2])) {
         std::fprintf(stderr, "tessaly_pdf417_demo: cannot write %s\n", argv[2]);

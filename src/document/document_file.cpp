@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "document/compound_file.h"
+#include "platform/error_text.h"
 #include "platform/safe_file.h"
 
 namespace tsy {
@@ -16,18 +17,13 @@ DocumentFileRead Failure(const char* text) {
     return r;
 }
 
-void SetError(std::string* error, std::string text) {
-    if (error) *error = std::move(text);
-}
-
 }  // namespace
 
 bool WriteDocumentFile(const std::filesystem::path& path, const ClassId& classId,
                        std::string_view contents, std::string* error) {
     const std::optional<std::string> file = BuildCompoundFile(classId, contents);
     if (!file) {
-        SetError(error, kFailedToSaveDocument);
-        return false;
+        return Fail(error, kFailedToSaveDocument);
     }
     return SaveBytesSafely(path, *file, error);
 }
@@ -72,8 +68,7 @@ bool LoadFromArchive(std::string_view bytes, const std::function<void(CArchive&)
         load(ar);
         return true;
     } catch (const CArchiveException&) {
-        SetError(error, kUnexpectedFileFormat);
-        return false;
+        return Fail(error, kUnexpectedFileFormat);
     }
 }
 
@@ -83,8 +78,7 @@ bool SaveDocumentFile(const std::filesystem::path& path, const ClassId& classId,
     try {
         contents = StoreToArchive(store);
     } catch (const std::exception&) {
-        SetError(error, kFailedToSaveDocument);
-        return false;
+        return Fail(error, kFailedToSaveDocument);
     }
     return WriteDocumentFile(path, classId, contents, error);
 }
@@ -93,8 +87,7 @@ bool LoadDocumentFile(const std::filesystem::path& path, const std::function<voi
                       std::string* error, ClassId* classId) {
     DocumentFileRead file = ReadDocumentFile(path);
     if (!file.ok) {
-        SetError(error, file.error);
-        return false;
+        return Fail(error, file.error);
     }
     if (classId) *classId = file.classId;
     return LoadFromArchive(file.contents, load, error);

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "export/image_writers.h"
+#include "platform/error_text.h"
+#include "platform/format_text.h"
 #include "platform/safe_file.h"
 #include "platform/utf8_text.h"
 #include "platform/version.h"
@@ -13,20 +15,7 @@ namespace {
 
 using namespace cpp_export;
 
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Format(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list again;
-    va_copy(again, args);
-    const int n = std::vsnprintf(nullptr, 0, format, args);
-    va_end(args);
-    std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    std::vsnprintf(text.data(), text.size() + 1, format, again);
-    va_end(again);
-    return text;
-}
+constexpr auto Format = FormatText;
 
 std::string Banner() {
     return "\n/*" + std::string(78, '-') + "\n  Written by Tessaly V" +
@@ -39,8 +28,7 @@ bool CExportCpp::Prepare(const std::filesystem::path& output, const ExportSource
                          std::string* error) {
     names_ = DeriveCppNames(output);
     if (names_.headerPath.lexically_normal() == output.lexically_normal()) {
-        if (error) *error = output.string() + ": the header file would replace the source file";
-        return false;
+        return Fail(error, output.string() + ": the header file would replace the source file");
     }
     grey_ = GreyImage{};
     if (source.picture) {

@@ -3,15 +3,13 @@
 #include "export/export_source.h"
 #include "export/image_formats.h"
 #include "imaging/metafile.h"
+#include "platform/ascii_case.h"
 
 namespace tsy {
 namespace {
 
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
+std::string Upper(std::string_view text) {
+    return AsciiUpper(text);
 }
 
 void Say(std::string* message, std::string text) {

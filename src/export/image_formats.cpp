@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "export/image_writers.h"
+#include "platform/ascii_case.h"
 #include "platform/safe_file.h"
 
 namespace tsy {
@@ -39,10 +40,6 @@ constexpr std::array<ExportFilter, 9> kFilters = {{
     {"CPP Source", "*.cpp"},
     {"All Files", "*.*"},
 }};
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include "imaging/dib_header.h"
 #include "imaging/raster_limits.h"
+#include "platform/error_text.h"
 #include "platform/le_bytes.h"
 #include "platform/safe_file.h"
 
@@ -147,8 +148,7 @@ std::string CMetafile::Bytes() const {
 
 bool CMetafile::Write(const std::filesystem::path& path, std::string* error) const {
     if (records_.empty()) {
-        if (error) *error = "The metafile holds no picture.";
-        return false;
+        return Fail(error, "The metafile holds no picture.");
     }
     return SaveFileSafely(
         path,

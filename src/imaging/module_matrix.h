@@ -26,7 +26,6 @@ public:
         const uint8_t mask = static_cast<uint8_t>(0x80u >> (x & 7));
         b = dark ? static_cast<uint8_t>(b | mask) : static_cast<uint8_t>(b & ~mask);
     }
-    void flip(int x, int y) { set(x, y, !get(x, y)); }
 
     const uint8_t* data() const { return bits_.data(); }
     uint8_t* data() { return bits_.data(); }

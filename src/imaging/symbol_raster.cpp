@@ -26,6 +26,28 @@ void OwnedRaster::reset() {
     height_ = width_ = 0;
 }
 
+OwnedRaster OwnedRaster::Adopt(BlockHandle block, int32_t heightPx, int32_t widthPx) noexcept {
+    if (!block) return {};
+    void* bits = BlockLock(block);
+    if (!bits) {
+        BlockFree(block);
+        return {};
+    }
+    return OwnedRaster(block, heightPx, widthPx, bits);
+}
+
+BlockHandle OwnedRaster::Release(int32_t* heightOut, int32_t* widthOut, void** bitsOut) noexcept {
+    if (!block_) return nullptr;
+    if (heightOut) *heightOut = height_;
+    if (widthOut) *widthOut = width_;
+    if (bitsOut) *bitsOut = bits_;
+    BlockHandle block = block_;
+    block_ = nullptr;
+    bits_ = nullptr;
+    height_ = width_ = 0;
+    return block;
+}
+
 BlockHandle FinishRaster(BlockHandle block, int32_t heightPx, int32_t widthPx, int32_t* outHeight,
                          int32_t* outWidth, void** outBits) {
     if (!block) return nullptr;

@@ -1,8 +1,7 @@
-// The scaled one-bit symbol image and the result contract of every encoder entry.
+// The scaled one-bit symbol image every encoder returns.
 //
-// An entry takes its argument record plus out-parameters for pixel height, pixel width and the
-// locked pixel pointer; it returns the block handle (locked once) or null. Rows are top first,
-// padded to 16 bits; in normal video bit 0 is dark and bit 1 light.
+// Rows are top first, padded to 16 bits; in normal video bit 0 is dark and bit 1 light. The C-style
+// entries hand the block out locked once, with pixel height, width and pointer as out-parameters.
 #pragma once
 
 #include <cstdint>
@@ -11,15 +10,12 @@
 
 namespace tsy {
 
-struct EncoderRasterResult {
-    int32_t heightPx = 0;
-    int32_t widthPx = 0;
-    void* bits = nullptr;
-};
-
-// Owns a raster an entry returned: unlocks and frees it on destruction.
+// Owns a raster: unlocks and frees it on destruction.
 class OwnedRaster {
 public:
+    // Locks a freshly scaled block once and owns it; empty when block is null or cannot be locked.
+    static OwnedRaster Adopt(BlockHandle block, int32_t heightPx, int32_t widthPx) noexcept;
+
     OwnedRaster() = default;
     OwnedRaster(BlockHandle block, int32_t heightPx, int32_t widthPx, void* bits)
         : block_(block), height_(heightPx), width_(widthPx), bits_(static_cast<uint8_t*>(bits)) {}
@@ -43,6 +39,9 @@ public:
                1;
     }
     void reset();
+    // Gives the still locked block to a C-style caller and stores its size and pixels where asked;
+    // null (outputs untouched) when empty.
+    BlockHandle Release(int32_t* heightOut, int32_t* widthOut, void** bitsOut) noexcept;
 
 private:
     BlockHandle block_ = nullptr;

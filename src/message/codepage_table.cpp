@@ -1,4 +1,5 @@
 #include "message/codepage_table.h"
+#include "platform/ascii_case.h"
 
 #include <algorithm>
 
@@ -73,7 +74,7 @@ std::span<const CodepageEntry> CodepageTable() {
 std::u16string NormalizeCodepageName(std::u16string_view name) {
     std::u16string key(name);
     for (char16_t& c : key) {
-        if (c >= u'A' && c <= u'Z') c = c + (u'a' - u'A');
+        c = AsciiLower(c);
         if (c == u'-' || c == u'_' || c == u'.') c = u' ';
     }
     ReplaceAll(key, u"iso ", u"iso");

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "message/combo_choice.h"
+#include "platform/ascii_case.h"
 
 namespace tsy {
 

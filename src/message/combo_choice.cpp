@@ -1,26 +1,18 @@
 #include "message/combo_choice.h"
+#include "platform/ascii_case.h"
 
 #include <algorithm>
 
 namespace tsy {
 namespace {
 
-char16_t Lower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
-}
-
 bool LessIgnoringCase(const std::u16string& a, const std::u16string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char16_t x, char16_t y) { return Lower(x) < Lower(y); });
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](char16_t x, char16_t y) { return AsciiLower(x) < AsciiLower(y); });
 }
 
 }  // namespace
-
-bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char16_t x, char16_t y) { return Lower(x) == Lower(y); });
-}
 
 int FindComboPrefix(const std::vector<std::u16string>& items, std::u16string_view prefix) {
     for (std::size_t i = 0; i < items.size(); ++i) {

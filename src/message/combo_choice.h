@@ -24,7 +24,4 @@ void SortComboItems(std::vector<std::u16string>& items);
 ComboChoice MakeComboChoice(std::vector<std::u16string> items, std::u16string_view selected,
                             std::u16string_view fallback, bool sorted);
 
-// ASCII case-insensitive equality, as the name look-ups compare.
-bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
-
 }  // namespace tsy

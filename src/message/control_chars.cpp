@@ -1,4 +1,5 @@
 #include "message/control_chars.h"
+#include "platform/ascii_case.h"
 
 #include <array>
 #include <cstdio>
@@ -102,10 +103,6 @@ const ControlCharRow& RowOf(std::int32_t code) {
         if (row.code == code) return row;
     }
     return Terminator();
-}
-
-char16_t AsciiUpper(char16_t c) {
-    return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "message/combo_choice.h"
 #include "message/message_bytes.h"
+#include "platform/ascii_case.h"
 
 namespace tsy {
 

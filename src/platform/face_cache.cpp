@@ -10,6 +10,7 @@
 #include <fontconfig/fontconfig.h>
 #include <unistd.h>
 
+#include "platform/ascii_case.h"
 #include "platform/utf8_text.h"
 
 namespace tsy::detail {
@@ -34,15 +35,8 @@ constexpr FaceAlias kFaceAliases[] = {
     {"courier", "Liberation Mono"},
 };
 
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
-
 std::string AliasedFamily(const std::string& requested) {
-    const std::string key = Lower(requested);
+    const std::string key = AsciiLower(std::string_view(requested));
     for (const FaceAlias& alias : kFaceAliases) {
         if (alias.requested == key) return std::string(alias.family);
     }
@@ -61,7 +55,7 @@ struct Match {
 bool HasFamily(FcPattern* font, const std::string& wanted) {
     FcChar8* family = nullptr;
     for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
-        if (Lower(reinterpret_cast<const char*>(family)) == Lower(wanted)) return true;
+        if (EqualsIgnoringCase(reinterpret_cast<const char*>(family), wanted)) return true;
     }
     return false;
 }
@@ -111,7 +105,7 @@ Match KnownFile(const std::string& family, bool bold, bool italic) {
         {"Liberation Mono", "LiberationMono"},
     };
     for (const auto& [name, stem] : kFiles) {
-        if (Lower(name) != Lower(family)) continue;
+        if (!EqualsIgnoringCase(name, family)) continue;
         const char* style =
             bold ? (italic ? "-BoldItalic" : "-Bold") : (italic ? "-Italic" : "-Regular");
         std::string file = std::string(kLiberationDir) + std::string(stem) + style + ".ttf";
@@ -146,7 +140,8 @@ class FaceCache {
 public:
     const OpenedFace& Open(const LogFont& lf) {
         const bool bold = lf.weight >= 600;
-        const auto key = std::make_tuple(Lower(Utf16ToUtf8Text(lf.faceName)), bold, lf.italic);
+        const auto key = std::make_tuple(AsciiLower(std::string_view(Utf16ToUtf8Text(lf.faceName))),
+                                         bold, lf.italic);
         auto found = opened_.find(key);
         if (found != opened_.end()) return found->second;
         return opened_[key] = OpenNew(Utf16ToUtf8Text(lf.faceName), bold, lf.italic);

@@ -45,18 +45,4 @@ void BlockFree(BlockHandle block) {
     delete block;
 }
 
-UniqueBlock& UniqueBlock::operator=(UniqueBlock&& other) noexcept {
-    if (this != &other) {
-        BlockFree(block_);
-        block_ = other.release();
-    }
-    return *this;
-}
-
-BlockHandle UniqueBlock::release() {
-    BlockHandle b = block_;
-    block_ = nullptr;
-    return b;
-}
-
 }  // namespace tsy

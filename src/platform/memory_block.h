@@ -21,23 +21,4 @@ int BlockLockCount(BlockHandle block);
 // Frees the block whatever its lock count; null is ignored.
 void BlockFree(BlockHandle block);
 
-// Owns a block for C++ callers, so an early return cannot leak it.
-class UniqueBlock {
-public:
-    UniqueBlock() = default;
-    explicit UniqueBlock(BlockHandle block) : block_(block) {}
-    UniqueBlock(UniqueBlock&& other) noexcept : block_(other.release()) {}
-    UniqueBlock& operator=(UniqueBlock&& other) noexcept;
-    UniqueBlock(const UniqueBlock&) = delete;
-    UniqueBlock& operator=(const UniqueBlock&) = delete;
-    ~UniqueBlock() { BlockFree(block_); }
-
-    BlockHandle get() const { return block_; }
-    BlockHandle release();
-    explicit operator bool() const { return block_ != nullptr; }
-
-private:
-    BlockHandle block_ = nullptr;
-};
-
 }  // namespace tsy

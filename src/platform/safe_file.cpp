@@ -1,4 +1,5 @@
 #include "platform/safe_file.h"
+#include "platform/error_text.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -119,14 +120,12 @@ void FileReplacement::Abandon() {
 }
 
 bool FileReplacement::Fail(int err, std::string* error) const {
-    if (error) *error = target_.string() + ": " + std::strerror(err);
-    return false;
+    return tsy::Fail(error, target_.string() + ": " + std::strerror(err));
 }
 
 bool FileReplacement::Open(std::string* error) {
     if (target_.empty()) {
-        if (error) *error = "No file name.";
-        return false;
+        return tsy::Fail(error, "No file name.");
     }
     path_ = target_;
     struct stat st;
@@ -248,8 +247,7 @@ bool SaveFilesTogether(std::span<const FileBytes> files, std::string* error,
         FileReplacement& r = *open.back();
         if (!r.Open(error)) return false;
         if (std::fwrite(f.bytes.data(), 1, f.bytes.size(), r.file()) != f.bytes.size()) {
-            if (error) *error = f.target.string() + ": " + std::strerror(errno);
-            return false;
+            return Fail(error, f.target.string() + ": " + std::strerror(errno));
         }
         if (!r.Finish(durability, error)) return false;
     }

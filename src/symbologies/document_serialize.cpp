@@ -2,14 +2,11 @@
 
 #include "document/document_file.h"
 #include "document/encoder_doc_serialize.h"
+#include "platform/error_text.h"
 #include "symbologies/document_types.h"
 
 namespace tsy {
 namespace {
-
-void SetError(std::string* error, const char* text) {
-    if (error) *error = text;
-}
 
 const DocumentType* TypeOfFile(const DocumentFileRead& file, std::u16string_view extension) {
     if (file.compound) {
@@ -21,7 +18,7 @@ const DocumentType* TypeOfFile(const DocumentFileRead& file, std::u16string_view
 std::unique_ptr<CEncoderDoc> OpenRead(const DocumentFileRead& file, std::u16string_view extension,
                                       std::string* error) {
     if (!file.ok) {
-        if (error) *error = file.error;
+        SetError(error, file.error);
         return nullptr;
     }
     const DocumentType* type = TypeOfFile(file, extension);

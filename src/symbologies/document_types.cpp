@@ -3,7 +3,7 @@
 #include <array>
 
 #include "document/class_ids.h"
-#include "message/combo_choice.h"
+#include "platform/ascii_case.h"
 #include "symbologies/aztec/aztec_doc.h"
 #include "symbologies/code128/code128_doc.h"
 #include "symbologies/code39/code39_doc.h"

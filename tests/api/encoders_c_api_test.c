@@ -1,5 +1,6 @@
 /* Encodes through libtessaly_encoders from C: the header compiles as C and the entries link. */
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "tessaly/encoders.h"
@@ -115,6 +116,60 @@ static void QrSymbol(void) {
     EXPECT(rev[0] != 0);
 }
 
+static void QrFailureZeroesOutputs(void) {
+    QREncodeArgs a;
+    int32_t height = 7, width = 7;
+    void* pixels = &height;
+    memset(&a, 0, sizeof a);
+    a.errorCorrectionLevel = 4;
+    EXPECT(QREncode(&a, &height, &width, &pixels) == NULL);
+    EXPECT(height == 0 && width == 0 && pixels == NULL);
+    height = width = 7;
+    pixels = &height;
+    EXPECT(QREncode(NULL, &height, &width, &pixels) == NULL);
+    EXPECT(height == 0 && width == 0 && pixels == NULL);
+}
+
+static void QrRevisionNeedsElevenBytes(void) {
+    char buffer[16];
+    memset(buffer, 'x', sizeof buffer);
+    GetQREncoderRevString(buffer);
+    EXPECT(strlen(buffer) == 10);
+    EXPECT(buffer[11] == 'x');
+}
+
+/* Each length gives a symbol or NULL, and the caller goes on. */
+static void MessagesOfAnyLength(void) {
+    /* 400 MiB: far beyond any symbol; untouched pages of calloc cost no memory. */
+    const size_t lengths[] = {0, 1, (size_t)400 << 20};
+    const size_t digits = (size_t)1 << 20; /* the cheapest bytes, so the search runs longest */
+    unsigned char* buffer = calloc(lengths[2], 1);
+    size_t i;
+    EXPECT(buffer != NULL);
+    if (!buffer) return;
+    memset(buffer, '7', digits);
+    for (i = 0; i < sizeof lengths / sizeof lengths[0]; ++i) {
+        PDF417EncodeArgs p = Args("", TSY_PDF417_AUTO, TSY_PDF417_AUTO);
+        QREncodeArgs q;
+        int32_t height = 0, width = 0;
+        void* pixels = NULL;
+        struct TsyMemoryBlock* block;
+        p.message = buffer;
+        p.length = (int32_t)lengths[i];
+        block = PDF417Encode(&p, &height, &width, &pixels);
+        EXPECT(i == 2 ? block == NULL : block != NULL);
+        TsyRasterRelease(block);
+        memset(&q, 0, sizeof q);
+        q.message = buffer;
+        q.length = (int32_t)lengths[i];
+        q.moduleSize = 1;
+        block = QREncode(&q, &height, &width, &pixels);
+        EXPECT(i == 2 ? block == NULL : block != NULL);
+        TsyRasterRelease(block);
+    }
+    free(buffer);
+}
+
 int main(void) {
     EncodesAMessage();
     TruncatedRowsAreShorter();
@@ -122,6 +177,9 @@ int main(void) {
     EciDesignator();
     RevisionText();
     QrSymbol();
+    QrFailureZeroesOutputs();
+    QrRevisionNeedsElevenBytes();
+    MessagesOfAnyLength();
     if (failures == 0) printf("encoders C API: all checks passed\n");
     return failures == 0 ? 0 : 1;
 }

@@ -111,10 +111,10 @@ TEST(DocumentBuild, PDF417HandsTheEciOverBeforeEncoding) {
     doc.m_Message = u"ABC";
     doc.SelectCodepage(u"CP437 PDF-GLI0 (legacy)");
     ASSERT_TRUE(doc.BuildSymbol());
-    EXPECT_EQ(GetPDF417_ECI(), 0);
+    EXPECT_EQ(pdf417::GetPDF417_ECI(), 0);
     doc.m_UseEci = 0;
     ASSERT_TRUE(doc.BuildSymbol());
-    EXPECT_EQ(GetPDF417_ECI(), -1);
+    EXPECT_EQ(pdf417::GetPDF417_ECI(), -1);
 
     doc.m_UseEci = 1;
     doc.SelectCodepage(u"Unicode UTF-8");
@@ -125,7 +125,7 @@ TEST(DocumentBuild, PDF417HandsTheEciOverBeforeEncoding) {
     ASSERT_TRUE(d.ok) << d.error;
     EXPECT_TRUE(d.hasEci);
     EXPECT_EQ(d.bytes, "\xc3\xa9t\xc3\xa9");
-    SetPDF417_ECI(-1);
+    pdf417::SetPDF417_ECI(-1);
 }
 
 TEST(DocumentBuild, QRFiguresAndNoMessageAbove) {

@@ -1,15 +1,14 @@
 #include <cstdio>
 #include <new>
 
+#include "encoders/aztec/aztec_encoder.h"
 #include "encoders/aztec/aztec_layout.h"
 #include "encoders/aztec/aztec_symbol.h"
 #include "encoders/aztec/aztec_trace.h"
 #include "encoders/common/reed_solomon.h"
 
-namespace tsy {
+namespace tsy::aztec {
 namespace {
-
-constexpr int kNoSymbolHolds = 20000;  // bits; the largest symbol holds 19968
 
 // Fit: the message fits. NoFit: a larger size may fit. Refuse: no size will.
 enum class Outcome { Fit, NoFit, Refuse };
@@ -81,7 +80,7 @@ Outcome EncodeSet(const AztecJob& job, AztecWork& w, ModuleMatrix* matrix) {
             enc.bitCount = w.messageBits;
         } else {
             // The flag's 10 bits are not in the search cost, so the limit leaves room for them.
-            if (!FindBestPattern(job, enc, last ? kNoSymbolHolds : w.budget - 10))
+            if (!FindBestPattern(job, enc, last ? kAztecNoSymbolHolds : w.budget - 10))
                 return Outcome::Refuse;
             if (last && !enc.inputEnded) return Outcome::Refuse;
         }
@@ -135,8 +134,8 @@ int DecideSize(AztecJob& job, AztecWork& w) {
         w.enc.header.clear();
         w.enc.messagePos = 0;
         // A message of 20000 bits or more is refused even when a set could split it.
-        if (!FindBestPattern(job, w.enc, kNoSymbolHolds) || !w.enc.inputEnded ||
-            w.enc.bitCount >= kNoSymbolHolds)
+        if (!FindBestPattern(job, w.enc, kAztecNoSymbolHolds) || !w.enc.inputEnded ||
+            w.enc.bitCount >= kAztecNoSymbolHolds)
             return 0;
         w.messagePattern = w.enc.pattern;
         w.messageBits = w.enc.bitCount;
@@ -155,14 +154,14 @@ int DecideSize(AztecJob& job, AztecWork& w) {
 }  // namespace
 
 int BuildAztecMatrix(AztecJob& job, ModuleMatrix& matrix, bool build, std::ostream* trace) {
-    if (job.sizeChoice == 300) job.symbols = 1;
+    if (job.sizeChoice == kAztecRune) job.symbols = 1;
     if (!ValidJob(job)) return 0;
     TraceInput(trace, job);
     const int32_t choice = job.sizeChoice;
     try {
         AztecWork w;
         w.trace = trace;
-        w.rune = job.sizeChoice == 300;
+        w.rune = job.sizeChoice == kAztecRune;
         const int bytes = DecideSize(job, w);
         job.sizeChoice = choice;
         if (bytes == 0) return 0;
@@ -187,4 +186,4 @@ int BuildAztecMatrix(AztecJob& job, ModuleMatrix& matrix, bool build, std::ostre
     }
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

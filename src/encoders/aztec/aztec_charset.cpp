@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-namespace tsy {
+namespace tsy::aztec {
 
 // ISO/IEC 24778, table 3 (latch and shift costs follow from its code widths).
 const int kAztecLatchCost[5][kAztecModeCount] = {
@@ -90,4 +90,4 @@ AztecCodes AztecCharCodes(int value, int mode) {
     return table[static_cast<std::size_t>(mode)][static_cast<std::size_t>(value)];
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace tsy {
+namespace tsy::aztec {
 
 enum AztecMode : int { kUpper = 0, kLower, kMixed, kPunct, kDigit, kBinary, kAztecModeCount };
 
@@ -39,4 +39,4 @@ extern const int kAztecLatchCost[5][kAztecModeCount];
 // The pattern letters of each latch; the Binary row names the mode a Binary run returns to.
 extern const char* const kAztecLatchLetters[kAztecModeCount][kAztecModeCount];
 
-}  // namespace tsy
+}  // namespace tsy::aztec

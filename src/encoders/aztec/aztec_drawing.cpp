@@ -1,6 +1,6 @@
 #include "encoders/aztec/aztec_symbol.h"
 
-namespace tsy {
+namespace tsy::aztec {
 namespace {
 
 struct Canvas {
@@ -117,4 +117,4 @@ void DrawAztecSymbol(ModuleMatrix& matrix, int centreX, int centreY, bool compac
     DrawModeMessage(c, compact, modeMessage);
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

@@ -3,17 +3,22 @@
 #include <cstring>
 #include <new>
 
+#include "encoders/aztec/aztec_layout.h"
 #include "encoders/aztec/aztec_symbol.h"
 #include "imaging/scalers.h"
-#include "imaging/symbol_raster.h"
 
-namespace tsy {
+namespace tsy::aztec {
+namespace {
 
-BlockHandle AztecEncode(const AztecEncodeArgs& args, int32_t* heightOut, int32_t* widthOut,
-                        void** pixelsOut, std::ostream* trace) {
-    if (heightOut) *heightOut = 10;
-    if (widthOut) *widthOut = 10;
-    if (args.length < 0 || (args.length > 0 && !args.message)) return nullptr;
+// Every input byte costs at least two bits (a pair is five bits for two bytes) and no message of
+// kAztecNoSymbolHolds bits is built, so a longer message is refused before it is copied.
+constexpr int32_t kLongestMessage = kAztecNoSymbolHolds / 2;
+
+}  // namespace
+
+OwnedRaster AztecRaster(const AztecEncodeArgs& args, std::ostream* trace) noexcept {
+    if (args.length < 0 || (args.length > 0 && !args.message)) return {};
+    if (args.length > kLongestMessage) return {};
     try {
         AztecJob job = MakeAztecJob(args.message, args.length, args.escapeProcessing != 0);
         job.sizeChoice = args.sizeChoice;
@@ -23,16 +28,23 @@ BlockHandle AztecEncode(const AztecEncodeArgs& args, int32_t* heightOut, int32_t
         job.reverseVideo = args.reverseVideo != 0;
 
         ModuleMatrix matrix;
-        if (BuildAztecMatrix(job, matrix, false) == 0) return nullptr;
-        if (BuildAztecMatrix(job, matrix, true, trace) == 0) return nullptr;
+        if (BuildAztecMatrix(job, matrix, false) == 0) return {};
+        if (BuildAztecMatrix(job, matrix, true, trace) == 0) return {};
         int32_t height = matrix.height();
         int32_t width = matrix.width();
         BlockHandle block = ScaleModuleMatrix(matrix, &height, &width, args.moduleSize,
                                               args.moduleSize, job.reverseVideo, args.undercut);
-        return FinishRaster(block, height, width, heightOut, widthOut, pixelsOut);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
+        return OwnedRaster::Adopt(block, height, width);
+    } catch (...) {
+        return {};
     }
 }
 
-}  // namespace tsy
+BlockHandle AztecEncode(const AztecEncodeArgs& args, int32_t* heightOut, int32_t* widthOut,
+                        void** pixelsOut, std::ostream* trace) noexcept {
+    if (heightOut) *heightOut = kAztecFailedSidePx;
+    if (widthOut) *widthOut = kAztecFailedSidePx;
+    return AztecRaster(args, trace).Release(heightOut, widthOut, pixelsOut);
+}
+
+}  // namespace tsy::aztec

@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <ostream>
 
+#include "imaging/symbol_raster.h"
 #include "platform/memory_block.h"
 
-namespace tsy {
+namespace tsy::aztec {
 
 // Values of AztecEncodeArgs::sizeChoice; any value not listed gives no symbol.
 enum AztecSizeChoice : int32_t {
@@ -36,9 +37,16 @@ struct AztecEncodeArgs {
     int32_t undercut = 0;  // pixels, for the scaler
 };
 
-// Returns the raster block locked once, with its pixel height, width and bits; null when the
-// message cannot be encoded as asked. trace, when given, receives the encoder's diagnostics.
-BlockHandle AztecEncode(const AztecEncodeArgs& args, int32_t* heightOut, int32_t* widthOut,
-                        void** pixelsOut, std::ostream* trace = nullptr);
+// The height and width AztecEncode reports when it gives no symbol.
+inline constexpr int32_t kAztecFailedSidePx = 10;
 
-}  // namespace tsy
+// The scaled symbol; empty when the message cannot be encoded as asked. trace, when given,
+// receives the encoder's diagnostics.
+OwnedRaster AztecRaster(const AztecEncodeArgs& args, std::ostream* trace = nullptr) noexcept;
+
+// AztecRaster for C-style callers: the block locked once, with its pixel height, width and bits;
+// null when there is no symbol, the height and width then being kAztecFailedSidePx.
+BlockHandle AztecEncode(const AztecEncodeArgs& args, int32_t* heightOut, int32_t* widthOut,
+                        void** pixelsOut, std::ostream* trace = nullptr) noexcept;
+
+}  // namespace tsy::aztec

@@ -1,13 +1,14 @@
 // Sizes of Aztec symbols by type and layer count (ISO/IEC 24778, tables 1 and 4).
 #pragma once
 
-namespace tsy {
+namespace tsy::aztec {
 
 inline constexpr int kAztecRuneSize = 11;
 inline constexpr int kAztecMaxCompactLayers = 4;
 inline constexpr int kAztecMaxLayers = 32;
-inline constexpr int kAztecMaxMenuLayers = 22;   // the 11-bit count keeps its top bit for menus
-inline constexpr int kAztecMaxCompactData = 64;  // six bits say D - 1
+inline constexpr int kAztecMaxMenuLayers = 22;     // the 11-bit count keeps its top bit for menus
+inline constexpr int kAztecMaxCompactData = 64;    // six bits say D - 1
+inline constexpr int kAztecNoSymbolHolds = 20000;  // bits; the largest symbol holds 19968
 
 // Bits of all data layers: each layer l adds 32l + 72 (compact) or 32l + 96 (full range).
 inline constexpr int AztecCapacity(bool compact, int layers) {
@@ -37,4 +38,4 @@ inline constexpr int AztecSymbolSize(bool compact, int layers) {
     return compact ? 4 * layers + 11 : 4 * layers + 15 + 2 * ((4 * layers + 13) / 30);
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace tsy {
+namespace tsy::aztec {
 
 // One encoding job, copied from the caller's argument record.
 struct AztecJob {
@@ -57,4 +57,4 @@ bool FindBestPattern(const AztecJob& job, AztecEncoding& work, int bitLimit);
 // pattern does not match the input.
 bool EncodePattern(const AztecJob& job, AztecEncoding& work);
 
-}  // namespace tsy
+}  // namespace tsy::aztec

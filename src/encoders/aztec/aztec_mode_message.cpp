@@ -3,7 +3,7 @@
 #include "encoders/aztec/aztec_symbol.h"
 #include "encoders/common/reed_solomon.h"
 
-namespace tsy {
+namespace tsy::aztec {
 namespace {
 
 // ISO/IEC 24778, 7.2.2: the mode message is protected in GF(16) with x^4 + x + 1.
@@ -44,4 +44,4 @@ int AztecRuneValue(const AztecJob& job) {
     return negative ? (256 - value) % 256 : value;
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

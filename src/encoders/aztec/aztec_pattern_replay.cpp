@@ -1,12 +1,14 @@
 // Replaying a pattern into codewords, with bit stuffing and padding.
-#include <cctype>
-
 #include "encoders/aztec/aztec_charset.h"
 #include "encoders/aztec/aztec_message.h"
 #include "encoders/aztec/aztec_trace.h"
+#include "encoders/common/prefix_pattern.h"
 
-namespace tsy {
+namespace tsy::aztec {
 namespace {
+
+// Far above any run a search writes; a damaged count stops there instead of wrapping.
+constexpr std::size_t kLongestRun = 1000000;
 
 // Collects bits into b-bit codewords. A codeword whose first b - 1 bits are all equal gets the
 // opposite bit as its last one, so that no codeword is all 0 or all 1.
@@ -168,12 +170,8 @@ bool EncodePattern(const AztecJob& job, AztecEncoding& work) {
     const std::string& p = work.pattern;
     bool ok = true;
     for (std::size_t i = 0; ok && i < p.size();) {
-        if (std::isdigit(static_cast<unsigned char>(p[i]))) {
-            long n = 0;
-            for (; i < p.size() && std::isdigit(static_cast<unsigned char>(p[i])) && n < 1000000;
-                 ++i)
-                n = n * 10 + (p[i] - '0');
-            ok = r.WriteRun(static_cast<int>(n));
+        if (IsPatternDigit(p[i])) {
+            ok = r.WriteRun(static_cast<int>(ReadPatternCount(p, i, kLongestRun)));
         } else {
             ok = r.WriteToken(p[i++]);
         }
@@ -184,4 +182,4 @@ bool EncodePattern(const AztecJob& job, AztecEncoding& work) {
     return ok;
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

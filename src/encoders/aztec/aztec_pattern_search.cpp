@@ -4,46 +4,16 @@
 
 #include "encoders/aztec/aztec_charset.h"
 #include "encoders/aztec/aztec_message.h"
+#include "encoders/common/prefix_pattern.h"
 
-namespace tsy {
+namespace tsy::aztec {
 namespace {
 
 constexpr int kUnreachable = 30000;
 constexpr int kBinaryShiftCost = 10;
-
-struct Piece {
-    int32_t parent;
-    int32_t count;  // written in decimal before the letters, 0 = nothing
-    char letters[4];
-};
-
-class PatternArena {
-public:
-    int32_t Append(int32_t node, int count, const char* letters) {
-        if (count == 0 && letters[0] == '\0') return node;
-        Piece p{node, count, {}};
-        for (int i = 0; i < 3 && letters[i]; ++i) p.letters[i] = letters[i];
-        pieces_.push_back(p);
-        return static_cast<int32_t>(pieces_.size() - 1);
-    }
-
-    std::string Text(int32_t node, int trailingCount) const {
-        std::vector<int32_t> chain;
-        for (; node >= 0; node = pieces_[static_cast<std::size_t>(node)].parent)
-            chain.push_back(node);
-        std::string text;
-        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-            const Piece& p = pieces_[static_cast<std::size_t>(*it)];
-            if (p.count) text += std::to_string(p.count);
-            text += p.letters;
-        }
-        if (trailingCount) text += std::to_string(trailingCount);
-        return text;
-    }
-
-private:
-    std::vector<Piece> pieces_;
-};
+// A run too long for one Binary Shift: back to the mode it returns to (Upper, Lower or Mixed) and
+// shift again.
+constexpr const char* kBinaryShiftAgain[] = {"UB", "LB", "MB"};
 
 struct ModeState {
     int cost = kUnreachable;
@@ -55,11 +25,13 @@ using States = std::array<ModeState, kAztecModeCount>;
 struct Search {
     const AztecJob& job;
     AztecEncoding& work;
-    PatternArena arena;
+    PrefixPatternArena arena;
     States cur;
     int binaryReturn = kLower;
 
     ModeState Extend(const ModeState& from, int cost, const char* letters) {
+        // Nothing to write: the state keeps its text.
+        if (from.pending == 0 && letters[0] == '\0') return ModeState{cost, 0, from.node};
         return ModeState{cost, 0, arena.Append(from.node, from.pending, letters)};
     }
 
@@ -82,8 +54,7 @@ struct Search {
 
     void AddBinaryBytes(ModeState& s, int bytes) {
         if (s.pending + bytes > kAztecMaxBinaryRun) {
-            const char letters[3] = {kAztecLatchLetters[kBinary][binaryReturn][0], 'B', '\0'};
-            s = Extend(s, s.cost + kBinaryShiftCost, letters);
+            s = Extend(s, s.cost + kBinaryShiftCost, kBinaryShiftAgain[binaryReturn]);
         }
         for (int i = 0; i < bytes; ++i) {
             ++s.pending;
@@ -178,4 +149,4 @@ bool FindBestPattern(const AztecJob& job, AztecEncoding& work, int bitLimit) {
     return true;
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

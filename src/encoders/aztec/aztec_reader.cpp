@@ -1,7 +1,7 @@
 #include "encoders/aztec/aztec_charset.h"
 #include "encoders/aztec/aztec_message.h"
 
-namespace tsy {
+namespace tsy::aztec {
 
 AztecJob MakeAztecJob(const uint8_t* message, int32_t length, bool escapes) {
     AztecJob job;
@@ -70,4 +70,4 @@ int ReadAztecChar(const AztecJob& job, AztecEncoding& work) {
     return c;
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

@@ -1,7 +1,8 @@
+#include "encoders/aztec/aztec_encoder.h"
 #include "encoders/aztec/aztec_layout.h"
 #include "encoders/aztec/aztec_symbol.h"
 
-namespace tsy {
+namespace tsy::aztec {
 namespace {
 
 // Bits the message needs with the error correction asked for.
@@ -26,13 +27,13 @@ bool ChooseLayers(const AztecJob& job, int bits, AztecWork& work) {
         work.layers = SmallestLayers(work.compact, needed, maxLayers);
         return work.layers > 0;
     }
-    if (e >= 101 && e <= 104) {
+    if (e >= AztecCompactSize(1) && e <= AztecCompactSize(kAztecMaxCompactLayers)) {
         work.compact = true;
-        work.layers = e - 100;
+        work.layers = e - AztecCompactSize(0);
         if (job.menu && work.layers != 1) return false;
-    } else if (e >= 201 && e <= 232) {
+    } else if (e >= AztecFullRangeSize(1) && e <= AztecFullRangeSize(kAztecMaxLayers)) {
         work.compact = false;
-        work.layers = e - 200;
+        work.layers = e - AztecFullRangeSize(0);
         if (job.menu && work.layers > kAztecMaxMenuLayers) return false;
     } else {
         return false;
@@ -44,7 +45,7 @@ bool ChooseLayers(const AztecJob& job, int bits, AztecWork& work) {
 
 int SelectAztecSize(const AztecJob& job, AztecWork& work) {
     const int n = job.symbols;
-    work.rune = job.sizeChoice == 300;
+    work.rune = job.sizeChoice == kAztecRune;
     if (work.rune) {
         if (n != 1) return 0;
         work.compact = true;
@@ -66,4 +67,4 @@ int SelectAztecSize(const AztecJob& job, AztecWork& work) {
     return (work.width + 7) / 8 * work.size;
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

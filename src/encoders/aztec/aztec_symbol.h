@@ -9,7 +9,7 @@
 #include "encoders/aztec/aztec_message.h"
 #include "imaging/module_matrix.h"
 
-namespace tsy {
+namespace tsy::aztec {
 
 // Work area of one BuildAztecMatrix call.
 struct AztecWork {
@@ -52,4 +52,4 @@ void DrawAztecSymbol(ModuleMatrix& matrix, int centreX, int centreY, bool compac
                      int size, const std::vector<int>& codewords, int codewordBits,
                      const std::vector<int>& modeMessage);
 
-}  // namespace tsy
+}  // namespace tsy::aztec

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace tsy {
+namespace tsy::aztec {
 
 void AztecTrace(std::ostream* out, const char* format, ...) {
     if (!out) return;
@@ -22,4 +22,4 @@ void AztecTrace(std::ostream* out, const char* format, ...) {
     va_end(args);
 }
 
-}  // namespace tsy
+}  // namespace tsy::aztec

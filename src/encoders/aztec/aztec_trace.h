@@ -3,11 +3,11 @@
 
 #include <ostream>
 
-namespace tsy {
+namespace tsy::aztec {
 
 #if defined(__GNUC__)
 __attribute__((format(printf, 2, 3)))
 #endif
 void AztecTrace(std::ostream* out, const char* format, ...);
 
-}  // namespace tsy
+}  // namespace tsy::aztec

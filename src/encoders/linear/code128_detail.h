@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace tsy {
+namespace tsy::linear {
 
 inline constexpr int kCode128MaxMessage = 256;
 inline constexpr int kCode128MaxValues = 297;
@@ -35,4 +35,4 @@ uint8_t Code128CheckValue(const std::vector<uint8_t>& values);
 // One byte a module, 1 for bar: quiet zone, every value, stop, quiet zone.
 std::vector<uint8_t> Code128ModuleRow(const std::vector<uint8_t>& values);
 
-}  // namespace tsy
+}  // namespace tsy::linear

@@ -1,6 +1,6 @@
 #include "encoders/linear/code128_detail.h"
 
-namespace tsy {
+namespace tsy::linear {
 
 // ISO/IEC 15417 Table 1, symbol character values 0-105; 106 is the first six elements of the
 // stop character, which Menu 128 uses as its start.
@@ -19,4 +19,4 @@ const char* const kCode128Patterns[107] = {
     "113141", "114131", "311141", "411131", "211412", "211214", "211232", "233111",
 };
 
-}  // namespace tsy
+}  // namespace tsy::linear

@@ -1,6 +1,6 @@
 #include "encoders/linear/code128_detail.h"
 
-namespace tsy {
+namespace tsy::linear {
 namespace {
 
 constexpr uint8_t kFnc1Byte = 0x80;
@@ -167,4 +167,4 @@ std::vector<uint8_t> Code128ModuleRow(const std::vector<uint8_t>& values) {
     return row;
 }
 
-}  // namespace tsy
+}  // namespace tsy::linear

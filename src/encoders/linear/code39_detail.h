@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tsy {
+namespace tsy::linear {
 
 // Character values 0-42, the order of the modulo-43 check.
 inline constexpr char kCode39Charset[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
@@ -23,4 +23,4 @@ std::vector<uint8_t> Code39PixelRow(const std::string& expanded, int narrow, int
 // L x (3 wide + 7 narrow) + 20 narrow.
 int64_t Code39PixelWidth(int64_t characters, int64_t narrow, int64_t wide);
 
-}  // namespace tsy
+}  // namespace tsy::linear

@@ -4,9 +4,8 @@
 #include "encoders/linear/linear_encoders.h"
 #include "imaging/raster_limits.h"
 #include "imaging/scalers.h"
-#include "imaging/symbol_raster.h"
 
-namespace tsy {
+namespace tsy::linear {
 namespace {
 
 constexpr int kStartStopValue = 43;
@@ -66,26 +65,41 @@ std::vector<uint8_t> Code39PixelRow(const std::string& expanded, int narrow, int
     return row;
 }
 
-BlockHandle EncodeCode39(const uint8_t* message, int32_t length, int32_t wideWidthPx,
-                         int32_t narrowWidthPx, int32_t barHeightPx, int32_t* widthOut,
-                         bool checkCharacter, bool menuCode, void** pixelsOut) {
-    if (widthOut) *widthOut = 0;
-    if (pixelsOut) *pixelsOut = nullptr;
-    if (!message || length < 1) return nullptr;
+OwnedRaster Code39Raster(const uint8_t* message, int32_t length, int32_t wideWidthPx,
+                         int32_t narrowWidthPx, int32_t barHeightPx, bool checkCharacter,
+                         bool menuCode) noexcept {
+    if (!message || length < 1) return {};
     const int32_t narrow = narrowWidthPx < 1 ? 1 : narrowWidthPx;
     const int32_t wide = wideWidthPx < narrow ? narrow + 1 : wideWidthPx;
     const int32_t height = barHeightPx < 1 ? 1 : barHeightPx;
-    const std::string expanded = Code39Expand(message, length, checkCharacter, menuCode);
-    if (expanded.empty()) return nullptr;
-    // Checked before building a row of one byte a pixel column.
-    const int64_t width = Code39PixelWidth(static_cast<int64_t>(expanded.size()), narrow, wide);
-    if (!RasterSizeOk(width, height)) return nullptr;
-    const std::vector<uint8_t> columns = Code39PixelRow(expanded, narrow, wide);
-    std::vector<uint8_t> packed((columns.size() + 15) / 16 * 2, 0);
-    PackModuleBytes(packed.data(), columns.data(), static_cast<int32_t>(columns.size()));
-    int32_t pixelWidth = static_cast<int32_t>(columns.size());
-    BlockHandle block = ScaleLinearRow(packed.data(), height, &pixelWidth, 1);
-    return FinishRaster(block, height, pixelWidth, nullptr, widthOut, pixelsOut);
+    // Each byte gives at least one character: a message too wide even so is not expanded.
+    const int64_t fewest = int64_t{length} + (menuCode ? 0 : 2);
+    if (!RasterSizeOk(Code39PixelWidth(fewest, narrow, wide), height)) return {};
+    try {
+        const std::string expanded = Code39Expand(message, length, checkCharacter, menuCode);
+        if (expanded.empty()) return {};
+        // Checked before building a row of one byte a pixel column.
+        const int64_t width = Code39PixelWidth(static_cast<int64_t>(expanded.size()), narrow, wide);
+        if (!RasterSizeOk(width, height)) return {};
+        const std::vector<uint8_t> columns = Code39PixelRow(expanded, narrow, wide);
+        std::vector<uint8_t> packed((columns.size() + 15) / 16 * 2, 0);
+        PackModuleBytes(packed.data(), columns.data(), static_cast<int32_t>(columns.size()));
+        int32_t pixelWidth = static_cast<int32_t>(columns.size());
+        BlockHandle block = ScaleLinearRow(packed.data(), height, &pixelWidth, 1);
+        return OwnedRaster::Adopt(block, height, pixelWidth);
+    } catch (...) {
+        return {};
+    }
 }
 
-}  // namespace tsy
+BlockHandle EncodeCode39(const uint8_t* message, int32_t length, int32_t wideWidthPx,
+                         int32_t narrowWidthPx, int32_t barHeightPx, int32_t* widthOut,
+                         bool checkCharacter, bool menuCode, void** pixelsOut) noexcept {
+    if (widthOut) *widthOut = 0;
+    if (pixelsOut) *pixelsOut = nullptr;
+    return Code39Raster(message, length, wideWidthPx, narrowWidthPx, barHeightPx, checkCharacter,
+                        menuCode)
+        .Release(nullptr, widthOut, pixelsOut);
+}
+
+}  // namespace tsy::linear

@@ -1,6 +1,6 @@
 #include "encoders/linear/code39_detail.h"
 
-namespace tsy {
+namespace tsy::linear {
 
 // ISO/IEC 16388 Table 1, in the order of kCode39Charset, then "*".
 const uint16_t kCode39Patterns[44] = {
@@ -22,4 +22,4 @@ const char* const kCode39FullAscii[128] = {
     "+P", "+Q", "+R", "+S", "+T", "+U", "+V", "+W", "+X", "+Y", "+Z", "%P", "%Q", "%R", "%S", "%T",
 };
 
-}  // namespace tsy
+}  // namespace tsy::linear

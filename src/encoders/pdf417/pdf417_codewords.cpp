@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "encoders/common/prefix_pattern.h"
 #include "encoders/pdf417/pdf417_text_modes.h"
 
 namespace tsy::pdf417 {
@@ -185,12 +186,8 @@ std::vector<int> WriteDataCodewords(std::string_view pattern, std::span<const ui
     Writer writer(message, out);
     for (std::size_t i = 0; i < pattern.size();) {
         const char ch = pattern[i];
-        if (ch >= '0' && ch <= '9') {
-            std::size_t n = 0;
-            for (; i < pattern.size() && pattern[i] >= '0' && pattern[i] <= '9'; ++i)
-                n = std::min<std::size_t>(n * 10 + static_cast<std::size_t>(pattern[i] - '0'),
-                                          message.size());
-            writer.Count(n);
+        if (IsPatternDigit(ch)) {
+            writer.Count(ReadPatternCount(pattern, i, message.size()));
             continue;
         }
         if (ch >= 'A' && ch <= 'Z')

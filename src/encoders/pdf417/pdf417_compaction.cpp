@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "encoders/common/prefix_pattern.h"
 #include "encoders/pdf417/pdf417_text_modes.h"
 
 namespace tsy::pdf417 {
@@ -34,19 +35,14 @@ int64_t RoundUp(int64_t cost) {
     return CeilCodewords(cost) * kCostUnit;
 }
 
-// Pattern texts share their prefixes: each extension points back at the text it extends, so a
-// step costs the same however long the texts have grown.
-struct TextPiece {
-    int32_t parent;  // -1: empty text
-    int32_t count;   // pending count written before the letters; 0 is left out
-    const char* letters;
-};
-
 struct ModeState {
     int64_t cost = kUnreachable;
-    int32_t text = -1;
+    int32_t text = PrefixPatternArena::kEmpty;
     int32_t pending = 0;
 };
+
+// Every byte costs at least a Numeric digit, so the search stops within this many bytes.
+constexpr std::size_t kLongestSearch = static_cast<std::size_t>(kCostCeiling / kDigit) + 2;
 
 class Search {
 public:
@@ -54,7 +50,7 @@ public:
     // growing vector.
     explicit Search(std::size_t length) {
         modes_[kAlpha].cost = 0;
-        pieces_.reserve(length * 4 + 16);
+        arena_.Reserve(std::min(length, kLongestSearch) * 4 + 16);
     }
 
     void Step(uint8_t c) {
@@ -75,35 +71,26 @@ public:
     int64_t Cost(int mode) const { return modes_[mode].cost; }
 
     std::string Pattern(int mode) const {
-        std::vector<int32_t> chain;
-        for (int32_t i = modes_[mode].text; i >= 0; i = pieces_[i].parent) chain.push_back(i);
-        std::string out;
-        for (auto it = chain.rbegin(); it != chain.rend(); ++it) Append(out, pieces_[*it]);
-        Append(out, {-1, modes_[mode].pending, ""});
-        return out;
+        return arena_.Text(modes_[mode].text, modes_[mode].pending);
     }
 
 private:
-    static void Append(std::string& out, const TextPiece& piece) {
-        if (piece.count != 0) out += std::to_string(piece.count);
-        out += piece.letters;
-    }
-
     int32_t Extend(const ModeState& from, const char* letters) {
-        pieces_.push_back({from.text, from.pending, letters});
-        return static_cast<int32_t>(pieces_.size() - 1);
+        return arena_.Append(from.text, from.pending, letters);
     }
 
     // In place and in order, so a mode reached by a latch can itself be latched from later on.
     void Latch() {
         for (int from = 0; from < kModeCount; ++from) {
+            // Only the other modes change in the inner loop.
+            const ModeState source = modes_[from];
+            const int64_t rounded = RoundUp(source.cost);
             for (int to = 0; to < kModeCount; ++to) {
                 if (from == to) continue;
                 const bool whole = from >= kNumeric || to >= kNumeric;
-                const int64_t base = whole ? RoundUp(modes_[from].cost) : modes_[from].cost;
-                const int64_t cost = base + kLatchCost[from][to];
+                const int64_t cost = (whole ? rounded : source.cost) + kLatchCost[from][to];
                 if (cost >= modes_[to].cost) continue;
-                modes_[to] = {cost, Extend(modes_[from], kLatchText[from][to]), 0};
+                modes_[to] = {cost, Extend(source, kLatchText[from][to]), 0};
             }
         }
     }
@@ -132,7 +119,7 @@ private:
     }
 
     std::array<ModeState, kModeCount> modes_{};
-    std::vector<TextPiece> pieces_;
+    PrefixPatternArena arena_;
 };
 
 }  // namespace

@@ -9,13 +9,15 @@
 #include <span>
 #include <string>
 
+#include "encoders/pdf417/pdf417_layout.h"
+
 namespace tsy::pdf417 {
 
 // Costs are counted in ten-thousandths of a codeword, so the model's fractions are exact.
 inline constexpr int64_t kCostUnit = 10000;
 
 // The search stops once every mode costs more than this: no symbol holds that many codewords.
-inline constexpr int64_t kCostCeiling = 928 * kCostUnit;
+inline constexpr int64_t kCostCeiling = kMaxCodewords * kCostUnit;
 
 struct CompactionResult {
     std::string pattern;

@@ -11,12 +11,10 @@
 #include "imaging/scalers.h"
 #include "imaging/symbol_raster.h"
 
-namespace tsy {
-namespace pdf417 {
+namespace tsy::pdf417 {
 namespace {
 
 constexpr int kLevelCount = 9;
-constexpr int kMaxColumns = 30;
 constexpr int kMaxEci = 899;  // one codeword after 927
 
 BuildStatus CheckArgs(const PDF417EncodeArgs& a, int eci, int32_t* rowHeight) {
@@ -86,35 +84,41 @@ BuildStatus BuildSymbol(const PDF417EncodeArgs& args, int eci, Symbol* out) {
     return BuildStatus::Ok;
 }
 
-}  // namespace pdf417
-
 namespace {
 int32_t g_eciDesignator = -1;  // process-wide by design: see pdf417.h
 }  // namespace
 
-int32_t SetPDF417_ECI(int32_t designator) {
+int32_t SetPDF417_ECI(int32_t designator) noexcept {
     g_eciDesignator = designator;
     return designator;
 }
 
-int32_t GetPDF417_ECI() {
+int32_t GetPDF417_ECI() noexcept {
     return g_eciDesignator;
 }
 
-void GetPDF417EncoderRevString(char* buffer) {
+void GetPDF417EncoderRevString(char* buffer) noexcept {
     if (buffer) std::memcpy(buffer, "4.9.1.12 ", 10);
 }
 
-BlockHandle PDF417Encode(const PDF417EncodeArgs* args, int32_t* heightOut, int32_t* widthOut,
-                         void** pixelsOut) {
-    if (!args) return nullptr;
-    pdf417::Symbol s;
-    if (pdf417::BuildSymbol(*args, g_eciDesignator, &s) != pdf417::BuildStatus::Ok) return nullptr;
-    int32_t height = s.matrix.height();
-    int32_t width = s.matrix.width();
-    BlockHandle block = ScaleModuleMatrix(s.matrix, &height, &width, args->moduleWidth, s.rowHeight,
-                                          false, args->undercut);
-    return FinishRaster(block, height, width, heightOut, widthOut, pixelsOut);
+OwnedRaster PDF417Raster(const PDF417EncodeArgs& args) noexcept {
+    try {
+        Symbol s;
+        if (BuildSymbol(args, g_eciDesignator, &s) != BuildStatus::Ok) return {};
+        int32_t height = s.matrix.height();
+        int32_t width = s.matrix.width();
+        BlockHandle block = ScaleModuleMatrix(s.matrix, &height, &width, args.moduleWidth,
+                                              s.rowHeight, false, args.undercut);
+        return OwnedRaster::Adopt(block, height, width);
+    } catch (...) {
+        return {};
+    }
 }
 
-}  // namespace tsy
+BlockHandle PDF417Encode(const PDF417EncodeArgs* args, int32_t* heightOut, int32_t* widthOut,
+                         void** pixelsOut) noexcept {
+    if (!args) return nullptr;
+    return PDF417Raster(*args).Release(heightOut, widthOut, pixelsOut);
+}
+
+}  // namespace tsy::pdf417

@@ -16,7 +16,7 @@ int AutomaticLevel(long long n) {
 }
 
 int AutomaticColumns(long long total) {
-    long long c = total / 90;
+    long long c = total / kMaxRows;
     if (c < 1) c = 1;
     while (34 * c + 138 < (12 * total) / c) ++c;
     return static_cast<int>(c);
@@ -52,9 +52,9 @@ SizeResult ChooseGeometry(long long dataWords, int level, int columns, Geometry*
     const long long c = columns == kPDF417Auto ? AutomaticColumns(total) : columns;
     long long r = (total + c - 1) / c;
     if (r < 3) r = 3;
-    if (r * c > 928) return SizeResult::TooManyWords;
-    if (c > 30) return SizeResult::TooManyColumns;
-    if (r > 90) return SizeResult::TooManyRows;
+    if (r * c > kMaxCodewords) return SizeResult::TooManyWords;
+    if (c > kMaxColumns) return SizeResult::TooManyColumns;
+    if (r > kMaxRows) return SizeResult::TooManyRows;
     g.columns = static_cast<int>(c);
     g.rows = static_cast<int>(r);
     *out = g;

@@ -7,6 +7,11 @@
 
 namespace tsy::pdf417 {
 
+// Limits of one symbol (ISO/IEC 15438).
+inline constexpr int kMaxCodewords = 928;
+inline constexpr int kMaxColumns = 30;
+inline constexpr int kMaxRows = 90;
+
 struct Geometry {
     int level = 0;
     int checkWords = 0;  // k = 2^(level + 1)

@@ -5,7 +5,7 @@
 // Symbol character bar-space patterns of ISO/IEC 15438 (Annex A), clusters 0, 3 and 6.
 #include "encoders/pdf417/pdf417_patterns.h"
 
-namespace tsy {
+namespace tsy::pdf417 {
 
 // clang-format off
 const uint16_t kPDF417Patterns[3][929] = {
@@ -297,4 +297,4 @@ const uint16_t kPDF417Patterns[3][929] = {
 };
 // clang-format on
 
-}  // namespace tsy
+}  // namespace tsy::pdf417

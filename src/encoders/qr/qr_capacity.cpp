@@ -1,6 +1,6 @@
 #include "encoders/qr/qr_detail.h"
 
-namespace tsy {
+namespace tsy::qr {
 namespace {
 
 struct VersionRow {
@@ -81,4 +81,4 @@ int QrChooseVersion(int length, int level) {
     return 0;
 }
 
-}  // namespace tsy
+}  // namespace tsy::qr

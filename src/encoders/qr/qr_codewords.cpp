@@ -1,7 +1,7 @@
 #include "encoders/common/reed_solomon.h"
 #include "encoders/qr/qr_detail.h"
 
-namespace tsy {
+namespace tsy::qr {
 namespace {
 
 constexpr uint8_t kByteMode = 4;
@@ -45,4 +45,4 @@ std::vector<uint8_t> QrAddErrorCorrection(std::vector<uint8_t> data, int version
     return data;
 }
 
-}  // namespace tsy
+}  // namespace tsy::qr

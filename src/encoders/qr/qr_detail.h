@@ -7,7 +7,7 @@
 
 #include "imaging/module_matrix.h"
 
-namespace tsy {
+namespace tsy::qr {
 
 inline constexpr int kQrMaxVersion = 40;
 inline constexpr int kQrMaxMessage = 2048;
@@ -53,4 +53,4 @@ void QrPlaceCodewords(ModuleMatrix& m, const std::vector<uint8_t>& codewords);
 // The whole symbol; empty when the message does not fit at the level.
 std::optional<ModuleMatrix> QrBuildMatrix(const uint8_t* message, int length, int level);
 
-}  // namespace tsy
+}  // namespace tsy::qr

@@ -3,9 +3,8 @@
 #include "encoders/qr/qr_detail.h"
 #include "encoders/qr/qr_encoder.h"
 #include "imaging/scalers.h"
-#include "imaging/symbol_raster.h"
 
-namespace tsy {
+namespace tsy::qr {
 
 std::optional<ModuleMatrix> QrBuildMatrix(const uint8_t* message, int length, int level) {
     const int version = QrChooseVersion(length, level);
@@ -18,25 +17,33 @@ std::optional<ModuleMatrix> QrBuildMatrix(const uint8_t* message, int length, in
     return m;
 }
 
+OwnedRaster QRRaster(const QREncodeArgs& args) noexcept {
+    try {
+        // The model (1 or 2) is accepted for compatibility; every symbol has the same layout.
+        const auto matrix = QrBuildMatrix(args.message, args.length, args.errorCorrectionLevel);
+        if (!matrix) return {};
+        const int32_t moduleSize = args.moduleSize > 0 ? args.moduleSize : 1;
+        int32_t height = matrix->height(), width = matrix->width();
+        BlockHandle block = ScaleModuleMatrix(*matrix, &height, &width, moduleSize, moduleSize,
+                                              args.reverseVideo != 0, args.undercut);
+        return OwnedRaster::Adopt(block, height, width);
+    } catch (...) {
+        return {};
+    }
+}
+
 BlockHandle QREncode(const QREncodeArgs* args, int32_t* heightOut, int32_t* widthOut,
-                     void** pixelsOut) {
+                     void** pixelsOut) noexcept {
     if (heightOut) *heightOut = 0;
     if (widthOut) *widthOut = 0;
     if (pixelsOut) *pixelsOut = nullptr;
     if (!args) return nullptr;
-    // The model (1 or 2) is accepted for compatibility; every symbol has the same layout.
-    const auto matrix = QrBuildMatrix(args->message, args->length, args->errorCorrectionLevel);
-    if (!matrix) return nullptr;
-    const int32_t moduleSize = args->moduleSize > 0 ? args->moduleSize : 1;
-    int32_t height = matrix->height(), width = matrix->width();
-    BlockHandle block = ScaleModuleMatrix(*matrix, &height, &width, moduleSize, moduleSize,
-                                          args->reverseVideo != 0, args->undercut);
-    return FinishRaster(block, height, width, heightOut, widthOut, pixelsOut);
+    return QRRaster(*args).Release(heightOut, widthOut, pixelsOut);
 }
 
-void GetQREncoderRevString(char* buffer) {
+void GetQREncoderRevString(char* buffer) noexcept {
     static constexpr char kRevision[] = "1.17.1.12 ";
     if (buffer) std::memcpy(buffer, kRevision, sizeof kRevision);
 }
 
-}  // namespace tsy
+}  // namespace tsy::qr

@@ -4,17 +4,21 @@
 
 #include <cstdint>
 
+#include "imaging/symbol_raster.h"
 #include "platform/memory_block.h"
 #include "tessaly/qr_args.h"
 
-namespace tsy {
+namespace tsy::qr {
 
-// Returns the raster block locked once (EncoderRasterResult), or null when the arguments are
-// bad or no version holds the message at the chosen level. The outputs are zeroed first.
+// The scaled symbol; empty when no version holds the message at the chosen level.
+OwnedRaster QRRaster(const QREncodeArgs& args) noexcept;
+
+// QRRaster for C-style callers: the raster block locked once, or null when the arguments are bad
+// or there is no symbol. The outputs are zeroed first.
 BlockHandle QREncode(const QREncodeArgs* args, int32_t* heightOut, int32_t* widthOut,
-                     void** pixelsOut);
+                     void** pixelsOut) noexcept;
 
 // Writes the revision text, NUL-terminated, into a buffer of at least 11 bytes.
-void GetQREncoderRevString(char* buffer);
+void GetQREncoderRevString(char* buffer) noexcept;
 
-}  // namespace tsy
+}  // namespace tsy::qr

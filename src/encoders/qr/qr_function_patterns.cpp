@@ -1,6 +1,6 @@
 #include "encoders/qr/qr_detail.h"
 
-namespace tsy {
+namespace tsy::qr {
 namespace {
 
 constexpr int kMask = 6;
@@ -73,4 +73,4 @@ void QrDrawFunctionPatterns(ModuleMatrix& m, int level) {
     }
 }
 
-}  // namespace tsy
+}  // namespace tsy::qr

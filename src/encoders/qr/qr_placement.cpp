@@ -1,6 +1,6 @@
 #include "encoders/qr/qr_detail.h"
 
-namespace tsy {
+namespace tsy::qr {
 namespace {
 
 constexpr QrBlock Tall(int row, int col) {
@@ -62,4 +62,4 @@ void QrPlaceCodewords(ModuleMatrix& m, const std::vector<uint8_t>& codewords) {
     }
 }
 
-}  // namespace tsy
+}  // namespace tsy::qr

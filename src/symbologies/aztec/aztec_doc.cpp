@@ -38,13 +38,13 @@ bool CAztecDoc::BuildSymbol() {
     if (!PixelSizeFits(modulePx)) return FailBuild();
     const int32_t ms = static_cast<int32_t>(modulePx);
 
-    AztecEncodeArgs args{};
+    aztec::AztecEncodeArgs args{};
     args.symbols = m_SymbolCount;
     args.menu = m_SymbolType == kAztecTypeMenu ? 1 : 0;
     args.reverseVideo = m_ReverseVideo;
     args.undercut = m_Undercut;
     args.moduleSize = ms;
-    args.sizeChoice = m_SymbolType == kAztecTypeRune ? kAztecRune : m_ErrorCorrection;
+    args.sizeChoice = m_SymbolType == kAztecTypeRune ? aztec::kAztecRune : m_ErrorCorrection;
     std::memset(args.appendId, 0, sizeof args.appendId);
     ToBoundedBytes(m_AppendId, CP_ISO8859_1, args.appendId, kAztecAppendIdMax);
 
@@ -56,12 +56,10 @@ bool CAztecDoc::BuildSymbol() {
     args.message = reinterpret_cast<const uint8_t*>(bytes.data());
     args.length = static_cast<int32_t>(bytes.size());
 
-    int32_t height = 0, width = 0;
-    void* bits = nullptr;
-    BlockHandle block = AztecEncode(args, &height, &width, &bits);
-    OwnedRaster raster(block, height, width, bits);
-
-    // Stored even when the encoder failed (its outputs are then 10 and 10).
+    const OwnedRaster raster = aztec::AztecRaster(args);
+    // Stored even when the encoder failed, as a symbol of kAztecFailedSidePx a side.
+    const int32_t width = raster ? raster.width() : aztec::kAztecFailedSidePx;
+    const int32_t height = raster ? raster.height() : aztec::kAztecFailedSidePx;
     m_ModuleColumns = width / ms;
     m_ModuleRows = height / ms;
     m_ElementHeight = m_ElementWidth;

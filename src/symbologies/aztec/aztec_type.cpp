@@ -26,9 +26,9 @@ namespace {
 // The error-correction field is handed to the encoder as its size choice: a percentage or one
 // of the fixed compact and full-range sizes. Anything else would give no symbol at all.
 bool IsStoredSizeChoice(int32_t v) {
-    return (v >= kAztecDefaultCorrection && v <= CAztecDoc::kMaxCorrectionPercent) ||
-           (v >= AztecCompactSize(1) && v <= AztecCompactSize(4)) ||
-           (v >= AztecFullRangeSize(1) && v <= AztecFullRangeSize(32));
+    return (v >= aztec::kAztecDefaultCorrection && v <= CAztecDoc::kMaxCorrectionPercent) ||
+           (v >= aztec::AztecCompactSize(1) && v <= aztec::AztecCompactSize(4)) ||
+           (v >= aztec::AztecFullRangeSize(1) && v <= aztec::AztecFullRangeSize(32));
 }
 
 }  // namespace
@@ -43,7 +43,8 @@ void CAztecDoc::LoadTypeSection(CArchive& ar) {
     m_SymbolType = ReadInt32InRange(ar, kAztecTypeNormal, kAztecTypeRune, kAztecTypeNormal);
     m_ReverseVideo = ReadInt32Flag(ar) ? 1 : 0;
     const int32_t correction = ar.ReadInt32();
-    m_ErrorCorrection = IsStoredSizeChoice(correction) ? correction : kAztecDefaultCorrection;
+    m_ErrorCorrection =
+        IsStoredSizeChoice(correction) ? correction : aztec::kAztecDefaultCorrection;
     m_SymbolCount = ReadInt32InRange(ar, 1, kMaxSymbols, 1);
     m_AppendId = ReadTextAtMost(ar, kAztecAppendIdMax);
 }

@@ -29,24 +29,21 @@ bool CCode128Doc::BuildSymbol() {
     const int64_t bar = BarPixels();
     if (!PixelSizeFits(x) || !PixelSizeFits(bar)) return FailBuild();
 
-    int32_t width = 0;
-    void* bits = nullptr;
-    BlockHandle block = nullptr;
+    OwnedRaster raster;
     if (m_Menu128) {
         const std::array<uint8_t, 4> data = ReadMenuData(m_MenuData);
         const uint32_t offset = ReadMenuHex(m_MenuOffset);
-        block = EncodeMenu128(
+        raster = linear::Menu128Raster(
             m_MenuId, m_MenuOpcode, static_cast<int32_t>(offset > INT32_MAX ? INT32_MAX : offset),
-            data.data(), static_cast<int32_t>(x), static_cast<int32_t>(bar), &width, &bits);
+            data.data(), static_cast<int32_t>(x), static_cast<int32_t>(bar));
     } else {
         const MessageBytes bytes = VariantBytes();
-        block = EncodeCode128(reinterpret_cast<const uint8_t*>(bytes.data()),
-                              static_cast<int32_t>(bytes.size()), static_cast<int32_t>(x),
-                              static_cast<int32_t>(bar), &width, &bits);
+        raster = linear::Code128Raster(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                       static_cast<int32_t>(bytes.size()), static_cast<int32_t>(x),
+                                       static_cast<int32_t>(bar));
     }
-    OwnedRaster raster(block, static_cast<int32_t>(bar), width, bits);
     if (!raster) return FailBuild();
-    m_ModuleColumns = width / static_cast<int32_t>(x);
+    m_ModuleColumns = raster.width() / static_cast<int32_t>(x);
     return ComposeFromRaster(raster);
 }
 

@@ -17,16 +17,13 @@ bool CCode39Doc::BuildSymbol() {
     const int64_t bar = BarPixels();
     if (!PixelSizeFits(narrow) || !PixelSizeFits(wide) || !PixelSizeFits(bar)) return FailBuild();
 
-    int32_t width = 0;
-    void* bits = nullptr;
-    BlockHandle block =
-        EncodeCode39(reinterpret_cast<const uint8_t*>(m_MessageBytes.data()),
-                     static_cast<int32_t>(m_MessageBytes.size()), static_cast<int32_t>(wide),
-                     static_cast<int32_t>(narrow), static_cast<int32_t>(bar), &width,
-                     m_CheckCharacter != 0, m_MenuCode != 0, &bits);
-    OwnedRaster raster(block, static_cast<int32_t>(bar), width, bits);
+    const OwnedRaster raster =
+        linear::Code39Raster(reinterpret_cast<const uint8_t*>(m_MessageBytes.data()),
+                             static_cast<int32_t>(m_MessageBytes.size()),
+                             static_cast<int32_t>(wide), static_cast<int32_t>(narrow),
+                             static_cast<int32_t>(bar), m_CheckCharacter != 0, m_MenuCode != 0);
     if (!raster) return FailBuild();
-    m_ModuleColumns = width / static_cast<int32_t>(narrow);
+    m_ModuleColumns = raster.width() / static_cast<int32_t>(narrow);
     return ComposeFromRaster(raster);
 }
 

@@ -25,15 +25,12 @@ bool CPDF417Doc::BuildSymbol() {
     args.undercut = m_Undercut;
 
     // The designator is process-wide: set it right before every encode.
-    SetPDF417_ECI(m_UseEci && m_Eci >= 0 ? m_Eci : -1);
-    int32_t height = 0, width = 0;
-    void* bits = nullptr;
-    BlockHandle block = PDF417Encode(&args, &height, &width, &bits);
-    OwnedRaster raster(block, height, width, bits);
+    pdf417::SetPDF417_ECI(m_UseEci && m_Eci >= 0 ? m_Eci : -1);
+    const OwnedRaster raster = pdf417::PDF417Raster(args);
     if (!raster) return FailBuild();
 
-    m_ModuleColumns = width / args.moduleWidth;
-    m_ModuleRows = height / args.rowHeight;
+    m_ModuleColumns = raster.width() / args.moduleWidth;
+    m_ModuleRows = raster.height() / args.rowHeight;
     m_SymbolHeight = SaturatedFigure(m_ElementHeight, m_ModuleRows);
     return ComposeFromRaster(raster);
 }

@@ -24,10 +24,8 @@ bool CQRDoc::BuildSymbol() {
     args.moduleSize = ms;
     args.undercut = m_Undercut;
 
-    int32_t height = 0, width = 0;
-    void* bits = nullptr;
-    BlockHandle block = QREncode(&args, &height, &width, &bits);
-    OwnedRaster raster(block, height, width, bits);
+    const OwnedRaster raster = qr::QRRaster(args);
+    const int32_t width = raster.width(), height = raster.height();  // 0 without a symbol
 
     m_ModuleColumns = width / ms;
     m_ElementHeight = m_ElementWidth;

@@ -1,6 +1,8 @@
 // Input the encoder must refuse with null, and random input it must survive.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <memory>
 #include <random>
 
 #include "encoders/aztec/aztec_test_util.h"
@@ -57,6 +59,18 @@ TEST(AztecBadInput, SetOfAMessageEndingPast20000Bits) {
     o.moduleSize = 1;
     EXPECT_TRUE(EncodeRaster(std::string(4998, '7'), o));
     EXPECT_FALSE(EncodeRaster(std::string(4999, '7'), o));
+}
+
+// 400 MiB is refused before it is copied; calloc's untouched pages cost no memory.
+TEST(AztecBadInput, HugeMessageIsRefusedUnread) {
+    constexpr int32_t kLength = int32_t{400} << 20;
+    const std::unique_ptr<uint8_t, decltype(&std::free)> bytes(
+        static_cast<uint8_t*>(std::calloc(kLength, 1)), &std::free);
+    ASSERT_TRUE(bytes);
+    AztecEncodeArgs args;
+    args.message = bytes.get();
+    args.length = kLength;
+    EXPECT_FALSE(AztecRaster(args));
 }
 
 TEST(AztecBadInput, ArgumentRecordOutOfRange) {

@@ -267,13 +267,9 @@ TEST(AztecRaster, ReverseVideoOnlyInvertsTheRaster) {
     const std::string msg = "REVERSE";
     args.message = reinterpret_cast<const uint8_t*>(msg.data());
     args.length = static_cast<int32_t>(msg.size());
-    int32_t h = 0, w = 0;
-    void* bits = nullptr;
-    BlockHandle block = AztecEncode(args, &h, &w, &bits);
-    OwnedRaster normal(block, h, w, bits);
+    const OwnedRaster normal = AztecRaster(args);
     args.reverseVideo = 1;
-    block = AztecEncode(args, &h, &w, &bits);
-    OwnedRaster reverse(block, h, w, bits);
+    const OwnedRaster reverse = AztecRaster(args);
     ASSERT_TRUE(normal && reverse);
     ASSERT_EQ(normal.width(), 15);
     for (int y = 0; y < 15; ++y)

@@ -10,6 +10,8 @@
 
 namespace tsy::test {
 
+using namespace tsy::aztec;
+
 inline AztecJob JobOf(const std::string& text, bool escapes = false) {
     return MakeAztecJob(reinterpret_cast<const uint8_t*>(text.data()),
                         static_cast<int32_t>(text.size()), escapes);
@@ -53,10 +55,7 @@ inline OwnedRaster EncodeRaster(const std::string& message, const AztecOptions& 
     args.menu = o.menu;
     args.symbols = o.symbols;
     for (std::size_t i = 0; i < o.appendId.size() && i < 27; ++i) args.appendId[i] = o.appendId[i];
-    int32_t h = 0, w = 0;
-    void* bits = nullptr;
-    BlockHandle block = AztecEncode(args, &h, &w, &bits);
-    return block ? OwnedRaster(block, h, w, bits) : OwnedRaster();
+    return AztecRaster(args);
 }
 
 // The module matrix the encoder builds for these options, or an empty one.

@@ -8,7 +8,7 @@
 #include "imaging/symbol_raster.h"
 #include "support/zxing_decode.h"
 
-namespace tsy {
+namespace tsy::linear {
 namespace {
 
 std::vector<uint8_t> Values(const std::string& s) {
@@ -210,4 +210,4 @@ TEST(Code128, RandomInputNeverCrashes) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::linear

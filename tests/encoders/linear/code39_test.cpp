@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,7 +10,7 @@
 #include "imaging/symbol_raster.h"
 #include "support/zxing_decode.h"
 
-namespace tsy {
+namespace tsy::linear {
 namespace {
 
 std::string Expand(const std::string& s, bool check, bool menu) {
@@ -120,6 +122,12 @@ TEST(Code39, RefusalsAndRandomInput) {
     EXPECT_EQ(bits, nullptr);
     EXPECT_FALSE(Encode39("", 3, 1, 1, false, false).raster);
     EXPECT_FALSE(Encode39(std::string(100000, 'A'), 3, 1, 1, true, false).raster);
+    // 400 MiB of NULs (each "%U") is refused before it is expanded.
+    constexpr int32_t kHuge = int32_t{400} << 20;
+    const std::unique_ptr<uint8_t, decltype(&std::free)> huge(
+        static_cast<uint8_t*>(std::calloc(kHuge, 1)), &std::free);
+    ASSERT_TRUE(huge);
+    EXPECT_FALSE(Code39Raster(huge.get(), kHuge, 3, 1, 1, false, false));
     EXPECT_FALSE(Encode39("A", 0x7fffffff, 1, 1, false, false).raster);
     EXPECT_FALSE(Encode39("A", 3, 1, 0x7fffffff, false, false).raster);
     for (uint32_t seed = 0; seed < 100; ++seed) {
@@ -133,4 +141,4 @@ TEST(Code39, RefusalsAndRandomInput) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::linear

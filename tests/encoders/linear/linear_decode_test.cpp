@@ -6,7 +6,7 @@
 #include "imaging/symbol_raster.h"
 #include "support/zxing_decode.h"
 
-namespace tsy {
+namespace tsy::linear {
 namespace {
 
 constexpr int kBarHeight = 8;
@@ -18,13 +18,10 @@ std::string Ascii(uint32_t seed, std::size_t length) {
 }
 
 test::Decoded Decode128(const std::string& msg) {
-    int32_t w = 0;
-    void* bits = nullptr;
-    BlockHandle b = EncodeCode128(reinterpret_cast<const uint8_t*>(msg.data()),
-                                  static_cast<int32_t>(msg.size()), 2, kBarHeight, &w, &bits);
-    if (!b) return {};
-    OwnedRaster r(b, kBarHeight, w, bits);
-    return test::DecodeRaster(r.bits(), w, kBarHeight, test::Symbology::Code128);
+    const OwnedRaster r = Code128Raster(reinterpret_cast<const uint8_t*>(msg.data()),
+                                        static_cast<int32_t>(msg.size()), 2, kBarHeight);
+    if (!r) return {};
+    return test::DecodeRaster(r.bits(), r.width(), kBarHeight, test::Symbology::Code128);
 }
 
 // ASCII 0-127 at lengths 1..80; a digit-heavy alphabet as well, to exercise set C.
@@ -66,22 +63,19 @@ TEST(LinearDecode, Code39ReadsBackFullAscii) {
     for (uint32_t seed = 0; seed < 200; ++seed) {
         const std::string msg = Ascii(1000 + seed, 1 + seed % 40);
         const bool check = seed % 2 == 1;
-        int32_t w = 0;
-        void* bits = nullptr;
-        BlockHandle b = EncodeCode39(reinterpret_cast<const uint8_t*>(msg.data()),
-                                     static_cast<int32_t>(msg.size()), 3, 1, kBarHeight, &w, check,
-                                     false, &bits);
-        ASSERT_NE(b, nullptr);
-        OwnedRaster r(b, kBarHeight, w, bits);
+        const OwnedRaster r =
+            Code39Raster(reinterpret_cast<const uint8_t*>(msg.data()),
+                         static_cast<int32_t>(msg.size()), 3, 1, kBarHeight, check, false);
+        ASSERT_TRUE(r);
         test::DecodeOptions options;
         options.code39Extended = true;
         options.code39Check = check;
         const test::Decoded d =
-            test::DecodeRaster(r.bits(), w, kBarHeight, test::Symbology::Code39, options);
+            test::DecodeRaster(r.bits(), r.width(), kBarHeight, test::Symbology::Code39, options);
         ASSERT_TRUE(d.ok) << "seed " << seed << ": " << d.error;
         EXPECT_EQ(d.bytes, msg) << "seed " << seed;
     }
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::linear

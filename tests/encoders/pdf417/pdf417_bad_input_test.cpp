@@ -7,7 +7,7 @@
 #include "pdf417_test_util.h"
 #include "support/zxing_decode.h"
 
-namespace tsy {
+namespace tsy::pdf417 {
 namespace {
 
 using pdf417::BuildStatus;
@@ -161,4 +161,4 @@ TEST(BadInputTest, RandomMessagesAndArguments) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::pdf417

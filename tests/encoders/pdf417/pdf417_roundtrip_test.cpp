@@ -8,7 +8,7 @@
 #include "pdf417_test_util.h"
 #include "support/zxing_decode.h"
 
-namespace tsy {
+namespace tsy::pdf417 {
 namespace {
 
 using test::ArgsFor;
@@ -26,12 +26,10 @@ std::string RoundTrip(const Job& job) {
     test::EciScope eci(job.eci);
     PDF417EncodeArgs args = ArgsFor(job.message, job.level, job.columns, 2);
     args.truncate = job.truncate;
-    int32_t h = 0, w = 0;
-    void* bits = nullptr;
-    BlockHandle block = PDF417Encode(&args, &h, &w, &bits);
-    OwnedRaster raster(block, h, w, bits);
+    const OwnedRaster raster = PDF417Raster(args);
     if (!raster) return "no symbol";
-    const test::Decoded d = test::DecodeRaster(raster.bits(), w, h, test::Symbology::PDF417);
+    const test::Decoded d =
+        test::DecodeRaster(raster.bits(), raster.width(), raster.height(), test::Symbology::PDF417);
     if (!d.ok) return "not decoded: " + d.error;
     if (d.bytes != job.message)
         return "decoded to other bytes (" + std::to_string(d.bytes.size()) + ")";
@@ -158,4 +156,4 @@ TEST(PDF417RoundTrip, ByteShiftAfterOddPunctRun) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::pdf417

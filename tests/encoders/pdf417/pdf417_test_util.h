@@ -9,6 +9,8 @@
 
 namespace tsy::test {
 
+using namespace tsy::pdf417;
+
 inline std::span<const uint8_t> Bytes(const std::string& s) {
     return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
 }

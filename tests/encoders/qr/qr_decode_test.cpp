@@ -9,7 +9,7 @@
 #include "support/require.h"
 #include "support/zxing_wasm.h"
 
-namespace tsy {
+namespace tsy::qr {
 namespace {
 
 // QR Code Model 1 is read by zxing-wasm only: versions 1..6 as found in a picture, 1..12 as a
@@ -33,11 +33,9 @@ TEST(QrDecode, ZxingWasmReadsVersions1To12AtEveryLevel) {
                               level,
                               kModule,
                               0};
-            int32_t h = 0, w = 0;
-            void* bits = nullptr;
-            BlockHandle block = QREncode(&args, &h, &w, &bits);
-            ASSERT_NE(block, nullptr);
-            OwnedRaster raster(block, h, w, bits);
+            const OwnedRaster raster = QRRaster(args);
+            ASSERT_TRUE(raster);
+            const int32_t w = raster.width(), h = raster.height();
             ASSERT_EQ(w, QrSymbolSize(version) * kModule);
             test::WasmJob job;
             job.grey =
@@ -57,4 +55,4 @@ TEST(QrDecode, ZxingWasmReadsVersions1To12AtEveryLevel) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::qr

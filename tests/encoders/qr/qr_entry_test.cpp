@@ -9,7 +9,7 @@
 #include "imaging/symbol_raster.h"
 #include "support/zxing_decode.h"
 
-namespace tsy {
+namespace tsy::qr {
 namespace {
 
 struct Call {
@@ -119,4 +119,4 @@ TEST(QrEntry, RevisionText) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::qr

@@ -6,7 +6,7 @@
 #include "encoders/qr/qr_detail.h"
 #include "tessaly/qr_args.h"
 
-namespace tsy {
+namespace tsy::qr {
 namespace {
 
 constexpr int M = TSY_QR_LEVEL_M, L = TSY_QR_LEVEL_L, H = TSY_QR_LEVEL_H, Q = TSY_QR_LEVEL_Q;
@@ -142,4 +142,4 @@ TEST(QrExamples, FormatCopiesCarryTheSameWord) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::qr

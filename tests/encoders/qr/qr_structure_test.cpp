@@ -5,7 +5,7 @@
 #include "encoders/qr/qr_detail.h"
 #include "support/zxing_decode.h"
 
-namespace tsy {
+namespace tsy::qr {
 namespace {
 
 // The reserved areas, written down apart from the encoder: finders with their separators,
@@ -104,4 +104,4 @@ TEST(QrStructure, PlacedSymbolReadsBack) {
 }
 
 }  // namespace
-}  // namespace tsy
+}  // namespace tsy::qr
