@@ -8,9 +8,6 @@
 
 namespace {
 
-using namespace tsy;
-using namespace tsy::ziggur;
-
 std::string Message(std::size_t length) {
     static const std::string alphabet =
         "The Quick brown fox, 12.5% of 3: jumps! 0123456789 (over) LAZY dogs\r\n\xe9";
@@ -23,7 +20,7 @@ std::string Message(std::size_t length) {
 // EncodeZiggur of a 100-byte message over each host, symmetry 2, host height automatic.
 void BM_EncodeZiggur(benchmark::State& state, char letter, const char* host) {
     const std::string message = Message(100);
-    AztecEncodeArgs args;
+    tsy::aztec::AztecEncodeArgs args;
     args.message = reinterpret_cast<const uint8_t*>(message.data());
     args.length = static_cast<int32_t>(message.size());
     args.moduleSize = 1;

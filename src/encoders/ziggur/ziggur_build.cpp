@@ -20,7 +20,7 @@ bool ValidRecord(const ZiggurHostRecord& host) {
 
 // Both passes take the same decisions, so the build pass fills exactly the grid the sizing pass
 // announced.
-bool PrepareZiggur(AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& w) {
+bool PrepareZiggur(aztec::AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& w) {
     if (!ValidRecord(host) || job.length <= 0) return false;
     if (!EncodeZiggurHost(host, w.rows, w.layout)) return false;
     // Rows are drawn twice, so a taller host could never be a raster.
@@ -30,14 +30,14 @@ bool PrepareZiggur(AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& w) {
     w.enc.header.clear();
     w.enc.messagePos = 0;
     // A message the search stops short of would lose its tail: refused, never cut.
-    if (!FindBestPattern(job, w.enc, kZiggurBitLimit) || !w.enc.inputEnded) return false;
+    if (!aztec::FindBestPattern(job, w.enc, kZiggurBitLimit) || !w.enc.inputEnded) return false;
     if (!SizeZiggur(job, host, w)) return false;
-    if (!EncodePattern(job, w.enc)) return false;
+    if (!aztec::EncodePattern(job, w.enc)) return false;
     // Every symbol carries data and at least two check codewords, as an Aztec symbol does.
     return w.enc.dataCodewords >= 1 && w.enc.checkCodewords >= kMinCheckCodewords;
 }
 
-int BuildZiggurMatrix(AztecJob& job, const ZiggurHostRecord& host, ModuleMatrix& matrix,
+int BuildZiggurMatrix(aztec::AztecJob& job, const ZiggurHostRecord& host, ModuleMatrix& matrix,
                       bool build) {
     job.symbols = 1;
     try {

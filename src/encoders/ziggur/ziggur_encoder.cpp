@@ -24,36 +24,33 @@ ModuleMatrix DoubleRows(const ModuleMatrix& m) {
 
 }  // namespace
 
-BlockHandle EncodeZiggur(const AztecEncodeArgs& args, const ZiggurHostRecord& host,
-                         int32_t* heightOut, int32_t* widthOut, void** pixelsOut) noexcept {
-    if (args.length <= 0 || !args.message || args.length > kLongestMessage) return nullptr;
+OwnedRaster ZiggurRaster(const aztec::AztecEncodeArgs& args,
+                         const ZiggurHostRecord& host) noexcept {
+    if (args.length <= 0 || !args.message || args.length > kLongestMessage) return {};
     try {
-        AztecJob job = MakeAztecJob(args.message, args.length, args.escapeProcessing != 0);
+        aztec::AztecJob job =
+            aztec::MakeAztecJob(args.message, args.length, args.escapeProcessing != 0);
         job.sizeChoice = args.sizeChoice;
         job.menu = args.menu != 0;
         job.reverseVideo = args.reverseVideo != 0;
 
         ModuleMatrix matrix;
-        if (BuildZiggurMatrix(job, host, matrix, false) == 0) return nullptr;
-        if (BuildZiggurMatrix(job, host, matrix, true) == 0) return nullptr;
+        if (BuildZiggurMatrix(job, host, matrix, false) == 0) return {};
+        if (BuildZiggurMatrix(job, host, matrix, true) == 0) return {};
         const ModuleMatrix doubled = DoubleRows(matrix);
         int32_t height = doubled.height();
         int32_t width = doubled.width();
         BlockHandle block = ScaleModuleMatrix(doubled, &height, &width, args.moduleSize,
                                               args.moduleSize, job.reverseVideo, args.undercut);
-        return FinishRaster(block, height, width, heightOut, widthOut, pixelsOut);
+        return OwnedRaster::Adopt(block, height, width);
     } catch (...) {
-        return nullptr;
+        return {};
     }
 }
 
-OwnedRaster ZiggurRaster(const AztecEncodeArgs& args, const ZiggurHostRecord& host) noexcept {
-    int32_t height = 0;
-    int32_t width = 0;
-    void* bits = nullptr;
-    BlockHandle block = EncodeZiggur(args, host, &height, &width, &bits);
-    if (!block) return {};
-    return OwnedRaster(block, height, width, bits);
+BlockHandle EncodeZiggur(const aztec::AztecEncodeArgs& args, const ZiggurHostRecord& host,
+                         int32_t* heightOut, int32_t* widthOut, void** pixelsOut) noexcept {
+    return ZiggurRaster(args, host).Release(heightOut, widthOut, pixelsOut);
 }
 
 }  // namespace tsy::ziggur

@@ -1,12 +1,10 @@
 #include "encoders/linear/code128_detail.h"
 #include "encoders/ziggur/ziggur_host_detail.h"
 
-namespace tsy::linear {}
-
 namespace tsy::ziggur {
 namespace {
 
-using namespace tsy::linear;
+using linear::kCode128Patterns;
 
 constexpr int kSymbolColumns = 11;
 constexpr const char* kStopPattern = "2331112";  // with the termination bar

@@ -3,12 +3,11 @@
 #include "encoders/linear/code39_detail.h"
 #include "encoders/ziggur/ziggur_host_detail.h"
 
-namespace tsy::linear {}
-
 namespace tsy::ziggur {
 namespace {
 
-using namespace tsy::linear;
+using linear::kCode39Charset;
+using linear::kCode39Patterns;
 
 constexpr int kStartStop = 43;
 constexpr int kCharacterColumns = 13;  // nine elements and the gap, with narrow 1 and wide 2

@@ -7,11 +7,7 @@
 #include "encoders/ziggur/ziggur_host.h"
 #include "imaging/module_matrix.h"
 
-namespace tsy::aztec {}
-
 namespace tsy::ziggur {
-
-using namespace tsy::aztec;
 
 inline constexpr int kZiggurMaxLayers = 32;
 inline constexpr int kZiggurMaxCodewords = 1023;
@@ -22,7 +18,7 @@ inline constexpr int kZiggurBitLimit = 20000;  // the Aztec search's limit
 
 // Work area of one BuildZiggurMatrix call.
 struct ZiggurWork {
-    AztecEncoding enc;  // pattern and B, then b, T, D and the data codewords
+    aztec::AztecEncoding enc;  // pattern and B, then b, T, D and the data codewords
     ZiggurHostRows rows;
     ZiggurHostLayout layout;
     int hostHeight = 0;
@@ -39,15 +35,15 @@ int ZiggurLayerBits(const ZiggurHostLayout& layout);
 
 // Layer count, capacity, codeword size, T, W and H for B = work.enc.bitCount over the host in
 // work.layout. False (W = 0) when the size choice is not accepted or no size holds the message.
-bool SizeZiggur(const AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& work);
+bool SizeZiggur(const aztec::AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& work);
 
 // Host, pattern, size and data codewords of a symbol. False when the record, the host or the
 // message is refused, no size holds the message, or fewer than two check codewords would remain.
-bool PrepareZiggur(AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& work);
+bool PrepareZiggur(aztec::AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& work);
 
 // Without build: runs the host and the sizing and sets matrix to an empty W x H grid. With build:
 // draws into the matrix the sizing pass made. Returns H x ceil(W / 8), or 0 on failure.
-int BuildZiggurMatrix(AztecJob& job, const ZiggurHostRecord& host, ModuleMatrix& matrix,
+int BuildZiggurMatrix(aztec::AztecJob& job, const ZiggurHostRecord& host, ModuleMatrix& matrix,
                       bool build);
 
 // The matrix rows of one layer.

@@ -36,7 +36,7 @@ int ZiggurLayerBits(const ZiggurHostLayout& layout) {
     return 2 * (layout.width - 2 - static_cast<int>(layout.references.size()));
 }
 
-bool SizeZiggur(const AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& work) {
+bool SizeZiggur(const aztec::AztecJob& job, const ZiggurHostRecord& host, ZiggurWork& work) {
     work.width = 0;
     const int layerBits = ZiggurLayerBits(work.layout);
     const long needed = BitsNeeded(job.sizeChoice, work.enc.bitCount, layerBits);

@@ -10,7 +10,9 @@
 namespace tsy {
 namespace {
 
-using namespace ziggur;
+using ziggur::ZiggurHostLayout;
+using ziggur::ZiggurHostRecord;
+using ziggur::ZiggurHostRows;
 
 constexpr char kHostLetters[] = "3UIB91";
 constexpr int64_t kHostHeightModules = 5;
@@ -35,7 +37,7 @@ bool CZiggurDoc::MakeHostRecord(ZiggurHostRecord* host) const {
     host->hostSymbology = kHostLetters[m_HostSymbology];
     const PreparedMessage bytes = tsy::PrepareMessage(m_HostMessage, m_ViewStyle, CP_ISO8859_1);
     // Never cut or substituted: a host that would not carry the message as written fails.
-    if (!bytes.accurate || bytes.bytes.size() > kZiggurMaxHostMessage) return false;
+    if (!bytes.accurate || bytes.bytes.size() > ziggur::kZiggurMaxHostMessage) return false;
     if (std::find(bytes.bytes.begin(), bytes.bytes.end(), '\0') != bytes.bytes.end()) return false;
     std::fill(std::begin(host->hostMessage), std::end(host->hostMessage), '\0');
     std::copy(bytes.bytes.begin(), bytes.bytes.end(), host->hostMessage);
@@ -56,7 +58,7 @@ bool CZiggurDoc::HostEncodes() const {
     ZiggurHostRecord host;
     ZiggurHostRows rows;
     ZiggurHostLayout layout;
-    return MakeHostRecord(&host) && EncodeZiggurHost(host, rows, layout);
+    return MakeHostRecord(&host) && ziggur::EncodeZiggurHost(host, rows, layout);
 }
 
 bool CZiggurDoc::BuildSymbol() {
@@ -69,7 +71,7 @@ bool CZiggurDoc::BuildSymbol() {
     // for D - 1 = -1.
     if (m_MessageBytes.empty()) return FailBuild();
 
-    AztecEncodeArgs args{};
+    aztec::AztecEncodeArgs args{};
     args.message = reinterpret_cast<const uint8_t*>(m_MessageBytes.data());
     args.length = static_cast<int32_t>(m_MessageBytes.size());
     args.moduleSize = ms;
@@ -78,7 +80,7 @@ bool CZiggurDoc::BuildSymbol() {
     ZiggurHostRecord host;
     if (!MakeHostRecord(&host)) return FailBuild();
 
-    const OwnedRaster raster = ZiggurRaster(args, host);
+    const OwnedRaster raster = ziggur::ZiggurRaster(args, host);
     if (!raster) return FailBuild();
     m_ModuleColumns = raster.width() / ms;
     m_ModuleRows = raster.height() / ms;

@@ -11,6 +11,9 @@
 namespace tsy::ziggur {
 namespace {
 
+using aztec::AztecEncodeArgs;
+using aztec::AztecJob;
+using aztec::MakeAztecJob;
 using test::Args;
 using test::Host;
 

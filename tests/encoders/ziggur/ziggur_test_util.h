@@ -19,9 +19,9 @@ inline ZiggurHostRecord Host(char letter, const std::string& message, int symmet
     return h;
 }
 
-inline AztecEncodeArgs Args(const std::string& message, int moduleSize = 1, int sizeChoice = 0,
-                            bool menu = false) {
-    AztecEncodeArgs a;
+inline aztec::AztecEncodeArgs Args(const std::string& message, int moduleSize = 1,
+                                   int sizeChoice = 0, bool menu = false) {
+    aztec::AztecEncodeArgs a;
     a.message = reinterpret_cast<const uint8_t*>(message.data());
     a.length = static_cast<int32_t>(message.size());
     a.moduleSize = moduleSize;
