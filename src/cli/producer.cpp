@@ -14,6 +14,8 @@
 #include "cli/utf8.h"
 #include "cli/ziggur_options.h"
 #include "document/encoder_doc.h"
+#include "encoders/pdf417/pdf417.h"
+#include "encoders/qr/qr_encoder.h"
 #include "export/document_export.h"
 #include "imaging/raster_limits.h"
 #include "message/codepage_table.h"
@@ -22,6 +24,7 @@
 #include "platform/ascii_case.h"
 #include "platform/message_sink.h"
 #include "platform/screen.h"
+#include "platform/version.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
 
@@ -32,26 +35,25 @@ struct Selection {
     DocumentKind kind;
     uint32_t classMask;
     bool menu;
-    uint32_t defaultCodepage;  // what code page 0 becomes in the build
 };
 
 // Substring tests in this order; the first hit wins ("AZTECANIMATED" before "AZTEC").
 bool SelectSymbology(const std::string& upper, Selection* out) {
     auto has = [&](const char* s) { return upper.find(s) != std::string::npos; };
     if (has("C128"))
-        *out = {DocumentKind::Code128, CP_CLASS_LINEAR, has("C128M"), CP_ASCII};
+        *out = {DocumentKind::Code128, CP_CLASS_LINEAR, has("C128M")};
     else if (has("C39"))
-        *out = {DocumentKind::Code39, CP_CLASS_LINEAR, false, CP_ASCII};
+        *out = {DocumentKind::Code39, CP_CLASS_LINEAR, false};
     else if (has("PDF"))
-        *out = {DocumentKind::PDF417, CP_CLASS_2D, false, CP_CP437};
+        *out = {DocumentKind::PDF417, CP_CLASS_2D, false};
     else if (has("AZTECANIMATED"))
-        *out = {DocumentKind::AztecAnimated, CP_CLASS_2D, false, CP_ISO8859_1};
+        *out = {DocumentKind::AztecAnimated, CP_CLASS_2D, false};
     else if (has("AZTEC"))
-        *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM"), CP_ISO8859_1};
+        *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM")};
     else if (has("QR"))
-        *out = {DocumentKind::QR, CP_CLASS_2D, false, CP_ISO8859_1};
+        *out = {DocumentKind::QR, CP_CLASS_2D, false};
     else if (has("ZIGGUR"))  // after the designed keywords, so none of them changes meaning
-        *out = {DocumentKind::Ziggur, CP_CLASS_2D, false, CP_ISO8859_1};
+        *out = {DocumentKind::Ziggur, CP_CLASS_2D, false};
     else
         return false;
     return true;
@@ -195,7 +197,7 @@ ProducerOutcome Run::Build(const Selection& selection) {
         // Every byte reaches the symbol: control characters become markup of the document's
         // style, as NUL always did.
         const auto codepage = options.codepage > 0 ? static_cast<uint32_t>(options.codepage)
-                                                   : selection.defaultCodepage;
+                                                   : doc->Type().defaults.codepage;
         options.message =
             FormatMarkup(DecodeMessageFile(fileBytes, codepage), doc->m_ViewStyle, false, false);
     } else {
@@ -239,12 +241,25 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
     return {true, kExitWritten};
 }
 
+std::string VersionText() {
+    char pdf417[16] = {};
+    char qr[16] = {};
+    pdf417::GetPDF417EncoderRevString(pdf417);
+    qr::GetQREncoderRevString(qr);
+    return std::string("tessaly ") + kVersionRecord + "\nPDF417 encoder " + pdf417 +
+           "\nQR encoder " + qr + "\n";
+}
+
 }  // namespace
 
 ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSink& sink,
                                        std::ostream& out) {
     if (info.Boolean("help", false)) {
         out << FullHelpText();
+        return {true, kExitWritten};
+    }
+    if (info.Boolean("version", false)) {
+        out << VersionText();
         return {true, kExitWritten};
     }
     Run run{info, sink, {}, {}, u"wmf", {}, false};

@@ -1,8 +1,6 @@
 // The ZIGGUR keyword and its host options, end to end through the tessaly binary.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -11,13 +9,7 @@
 namespace tsy {
 namespace {
 
-class ZiggurProducerTest : public test::TessalyTest {
-protected:
-    std::string Bytes(const std::string& name) {
-        std::ifstream f(dir_ / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }
-};
+class ZiggurProducerTest : public test::TessalyTest {};
 
 // A reader finds the host in the written picture, for every /host name.
 TEST_F(ZiggurProducerTest, EveryHostIsReadFromThePicture) {
@@ -56,7 +48,7 @@ TEST_F(ZiggurProducerTest, SavedDocumentRebuildsTheSamePicture) {
     ASSERT_EQ(Run(args).status, 0);
     const auto r = Run({"z.zig", "/ofile=again.png"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Bytes("again.png"), Bytes("direct.png"));
+    EXPECT_EQ(ReadFile("again.png"), ReadFile("direct.png"));
 }
 
 // ZIGGUR is tested last: a keyword holding a designed one keeps its designed meaning.

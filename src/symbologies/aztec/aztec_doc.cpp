@@ -49,7 +49,7 @@ bool CAztecDoc::BuildSymbol() {
     ToBoundedBytes(m_AppendId, CP_ISO8859_1, args.appendId, kAztecAppendIdMax);
 
     if (m_SymbolType == kAztecTypeMenu) m_Codepage = CP_ISO8859_1;
-    PrepareMessage(CP_ISO8859_1);
+    PrepareMessage();
     bool escapes = false;
     const MessageBytes bytes = EncoderBytes(&escapes);
     args.escapeProcessing = escapes ? 1 : 0;

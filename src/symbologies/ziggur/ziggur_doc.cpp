@@ -66,7 +66,7 @@ bool CZiggurDoc::BuildSymbol() {
     const int64_t modulePx = ModulePixels().x;
     if (!PixelSizeFits(modulePx)) return FailBuild();
     const int32_t ms = static_cast<int32_t>(modulePx);
-    PrepareMessage(CP_ISO8859_1);
+    PrepareMessage();
     // A message of raw line breaks or tabs only has no bytes: no symbol, not a mode message
     // for D - 1 = -1.
     if (m_MessageBytes.empty()) return FailBuild();

@@ -1,6 +1,7 @@
 // The Ziggur document type: its row and its file section.
 #include "document/archive_fields.h"
 #include "document/class_ids.h"
+#include "message/codepage_table.h"
 #include "symbologies/ziggur/ziggur_doc.h"
 
 namespace tsy {
@@ -14,7 +15,12 @@ constinit const DocumentType kZiggurDocumentType{
     u"BarcodeZiggur",
     u"Barcode Symbol - Ziggur",
     kZiggurClassId,
-    {.elementWidth = 5, .elementHeight = 10, .symbolHeight = 250, .moduleRows = 20, .useEci = 0},
+    {.elementWidth = 5,
+     .elementHeight = 10,
+     .symbolHeight = 250,
+     .moduleRows = 20,
+     .useEci = 0,
+     .codepage = CP_ISO8859_1},
     4000,
     {250, 250},
     &MakeDocument<CZiggurDoc>,
