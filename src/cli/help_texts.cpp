@@ -69,12 +69,21 @@ const std::vector<std::string> k2D = {
     "Codepages:",
 };
 
+// The batch page's work without a window, for scripts.
+const std::vector<std::string> kBatch = {
+    "/batch=LIST one symbol per line of LIST; /ofile is the file name mask",
+    "/namemode=0 mask and number, 1 message as file name (default)",
+    "/threads=N symbols built at once (default: one per core)",
+    "The log (the mask with the extension .log) lists lossy and skipped lines.",
+};
+
 // The window program shows no status; a shell script needs it.
 const std::vector<std::string> kExitStatus = {
     "0  the symbol file was written",
     "1  the symbol could not be built, or the file not written",
     "2  usage error: unknown option, symbology or code page, no message, unreadable /ifile",
     "3  the file was written, but characters of the message are not in the code page",
+    "   (/batch: 1 also when a line was too long, 3 when a line lost characters)",
 };
 
 std::vector<std::string> WithCodepages(std::vector<std::string> lines, unsigned mask) {
@@ -130,6 +139,8 @@ std::string FullHelpText() {
         out += std::string("== ") + HelpTopicTitle(topic) + " ==\n";
         for (const auto& line : HelpTextLines(topic)) out += line + "\n";
     }
+    out += "\n== Many symbols ==\n";
+    for (const auto& line : kBatch) out += line + "\n";
     out += "\n== Exit status ==\n";
     for (const auto& line : kExitStatus) out += line + "\n";
     return out;

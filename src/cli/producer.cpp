@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "cli/batch_command.h"
 #include "cli/build_report.h"
 #include "cli/help_texts.h"
 #include "cli/message_file.h"
@@ -86,9 +87,9 @@ std::string Upper(std::string_view s) {
 
 // Text options that make no sense bare: "/ofile" as the last argument would otherwise write
 // a file named TRUE.wmf.
-const char* const kTextOptions[] = {"ofile",   "ifile",       "symbol",   "caption",
-                                    "message", "codepage",    "appendid", "defext",
-                                    "host",    "hostmessage", "symmetry", "barrier"};
+const char* const kTextOptions[] = {"ofile",       "ifile",    "symbol", "caption", "message",
+                                    "codepage",    "appendid", "defext", "batch",   "host",
+                                    "hostmessage", "symmetry", "barrier"};
 
 // A size the screen cannot hold refuses the run before anything is built.
 std::string CheckSizes(const CommandLineOptions& o) {
@@ -193,6 +194,14 @@ void Run::ReadOptions() {
 ProducerOutcome Run::Build(const Selection& selection) {
     std::unique_ptr<CEncoderDoc> doc = CreateDocument(selection.kind);
     if (!doc) return Fail(kExitUsage, "Symbology unknown:\r\n" + Upper(keyword));
+    if (info.Has("batch")) {
+        // The options reach the document as for one symbol; the list supplies the messages.
+        options.message.assign(1, u'0');
+        options.menuSymbol = selection.menu;
+        doc->ApplyCommandLine(options, [](CEncoderDoc&, const std::u16string&) { return true; });
+        StdoutToStderr encoderText;
+        return ProduceBatch(*doc, info, sink);
+    }
     if (fromFile) {
         // Every byte reaches the symbol: control characters become markup of the document's
         // style, as NUL always did.
@@ -275,7 +284,7 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
     run.ReadOptions();
     if (const std::string bad = ReadZiggurOptions(info, &run.options); !bad.empty())
         return run.Fail(kExitUsage, bad);
-    if (run.options.message.empty()) {
+    if (run.options.message.empty() && !info.Has("batch")) {
         if (run.options.inputFile.empty()) {
             if (run.keyword.empty()) return {false, kExitUsage};
             return run.Fail(kExitUsage, "No Message or file provided.");

@@ -53,6 +53,9 @@ public:
     virtual int32_t HorizontalScale() const { return 1; }
     // Encodes the message and rebuilds the picture; false leaves no picture.
     virtual bool BuildSymbol() = 0;
+    // False when the build uses process-wide encoder state: builds of several copies of such a
+    // document then take turns.
+    virtual bool BuildsConcurrently() const { return true; }
     // Applies the options, builds and hands the document to write (may be empty: build only).
     // True only when the symbol was built and written.
     virtual bool ApplyCommandLine(const CommandLineOptions& options,

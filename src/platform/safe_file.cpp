@@ -13,6 +13,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <set>
+#include <string_view>
 #include <vector>
 
 namespace tsy {
@@ -60,15 +63,28 @@ int ResolveSymlinks(fs::path* path) {
     return ELOOP;
 }
 
-// Removes what killed runs left for this target; their process no longer exists.
+// The writer's process id in a temporary name, or 0 when the name is none of ours.
+long TemporaryOwner(std::string_view name) {
+    const std::size_t tag = name.rfind(".tsy-");
+    if (name.empty() || name[0] != '.' || tag == std::string_view::npos) return 0;
+    return std::strtol(name.data() + tag + 5, nullptr, 10);
+}
+
+// Removes what killed runs left in the target's folder; their process no longer exists. Once
+// a process: a batch writes thousands of files into one folder, and a search of the folder
+// for each of them would cost time in the square of their number.
 void RemoveLeftovers(const fs::path& path) {
-    const std::string prefix = TemporaryPrefix(path);
+    static std::mutex mutex;
+    static std::set<std::string> searched;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        std::error_code ec;
+        if (!searched.insert(fs::absolute(Folder(path), ec).string()).second) return;
+    }
     std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(Folder(path).c_str()), closedir);
     if (!dir) return;
     while (const dirent* entry = readdir(dir.get())) {
-        const std::string_view name(entry->d_name);
-        if (name.substr(0, prefix.size()) != prefix) continue;
-        const long pid = std::strtol(entry->d_name + prefix.size(), nullptr, 10);
+        const long pid = TemporaryOwner(entry->d_name);
         if (pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
             unlinkat(dirfd(dir.get()), entry->d_name, 0);
     }

@@ -17,6 +17,8 @@ public:
     static constexpr int32_t kDefaultDataColumns = 2;
 
     bool BuildSymbol() override;
+    // The ECI designator is the encoder's process-wide setting.
+    bool BuildsConcurrently() const override { return false; }
     void StoreTypeSection(CArchive& ar) const override;
     void LoadTypeSection(CArchive& ar) override;
 

@@ -5,6 +5,7 @@
 #include "encoders/ziggur/ziggur_encoder.h"
 #include "imaging/raster_limits.h"
 #include "message/codepage_table.h"
+#include "message/markup.h"
 #include "message/prepare_message.h"
 
 namespace tsy {
@@ -95,6 +96,12 @@ bool CZiggurDoc::ApplyCommandLine(const CommandLineOptions& options,
     if (options.symmetry >= 0) m_Symmetry = options.symmetry;
     if (options.barrierRows >= 0) m_BarrierRows = options.barrierRows;
     return CEncoderDoc::ApplyCommandLine(options, write);
+}
+
+void CZiggurDoc::RestyleHostMessage(MarkupStyle style) {
+    if (style == m_ViewStyle) return;
+    m_HostMessage =
+        FormatMarkup(ParseMarkup(m_HostMessage, m_ViewStyle, true), style, false, false);
 }
 
 std::u16string CZiggurDoc::MenuHostMessage() const {

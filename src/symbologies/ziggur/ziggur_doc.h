@@ -47,6 +47,9 @@ public:
 
     // The menu symbol's fixed host message: "0000" on the Interleaved 2 of 5 hosts, else "0".
     std::u16string MenuHostMessage() const;
+    // Rewrites the host message, written in the document's markup style, in style: for a run
+    // (a batch) that gives the document another style for its message.
+    void RestyleHostMessage(MarkupStyle style);
     // Turning the menu symbol on puts MenuHostMessage in place of the host message; turning it
     // off brings back the message it replaced.
     void SetMenuSymbol(bool on);
