@@ -1,48 +1,98 @@
 #!/usr/bin/env bash
-# Whole-process time of one tessaly producer run next to Debian's zint writing the same
-# symbology to PNG. Usage: bench/compare_zint.sh [build-dir] [runs]
+# Whole-process time of tessaly producer runs next to Debian's zint making the same symbol as a
+# PNG, eight jobs. Each job runs as pairs, the order inside a pair alternating, so drift in the
+# machine's speed hits both programs alike; a job's ratio is the median of its pairs' ratios.
+# Then the CPU time of each (perf stat over 50 runs, children included: on a loaded machine it
+# shows the work apart from the waits for a processor), the instructions of one run of each
+# (valgrind; the largest count, as a forked child repeats its parent's) and the file sizes.
+# Usage: bench/compare_zint.sh [build-dir] [pairs]   (pairs at least 50; needs bash 5, zint;
+# perf and valgrind for the CPU and instruction columns, "-" without them)
 set -euo pipefail
 build=${1:-build}
-runs=${2:-200}
+pairs=${2:-60}
+((pairs >= 50)) || { echo "at least 50 pairs" >&2; exit 2; }
 tessaly=$(realpath "$build/tessaly")
+zint=$(command -v zint)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 export XDG_CONFIG_HOME="$work/cfg"
-msg100=$(head -c 100 < <(yes 'Tessaly 0123456789 abc' | tr -d '\n'))
 
-# Total wall time in nanoseconds of $batch runs of a command.
-batch_ns() {
-  local start end
-  start=$(date +%s%N)
-  for ((i = 0; i < batch; i++)); do "$@" > /dev/null 2>&1; done
-  end=$(date +%s%N)
-  echo $((end - start))
+repeat() { head -c "$2" < <(yes "$1" | tr -d '\n'); }
+mixed40=$(repeat 'Tessaly 0123456789 abc ' 40)
+upper40=$(repeat 'TESSALY 0123456789 ABC ' 40)
+mixed1000=$(repeat 'Tessaly 0123456789 abc ' 1000)
+
+# name | tessaly arguments | zint arguments, separated by a tab each; fields split on tabs only.
+jobs=(
+  "Aztec 40"$'\t'"/symbol=AZTEC|/message=$mixed40|/addcaption=0"$'\t'"-b|92|-d|$mixed40"
+  "PDF417 40"$'\t'"/symbol=PDF|/message=$mixed40|/addcaption=0"$'\t'"-b|55|-d|$mixed40"
+  "QR 40"$'\t'"/symbol=QR|/message=$mixed40|/addcaption=0"$'\t'"-b|58|-d|$mixed40"
+  "Code 128 40"$'\t'"/symbol=C128|/message=$mixed40|/addcaption=0"$'\t'"-b|20|--notext|-d|$mixed40"
+  "Code 39 40"$'\t'"/symbol=C39|/message=$upper40|/addcaption=0"$'\t'"-b|8|--notext|-d|$upper40"
+  "Aztec 40, caption"$'\t'"/symbol=AZTEC|/message=$mixed40|/addcaption=1"$'\t'"-b|92|-d|$mixed40"
+  "Code 39 40, caption"$'\t'"/symbol=C39|/message=$upper40|/addcaption=1"$'\t'"-b|8|-d|$upper40"
+  "Aztec 1000"$'\t'"/symbol=AZTEC|/message=$mixed1000|/addcaption=0"$'\t'"-b|92|-d|$mixed1000"
+)
+
+# Splits "a|b|c" into the array named by $1.
+split() { IFS='|' read -r -a "$1" <<< "$2"; }
+
+# Wall time of one run in microseconds (bash's clock, no extra process).
+run_us() {
+  local t0=$EPOCHREALTIME
+  "$@" > /dev/null 2>&1
+  local t1=$EPOCHREALTIME
+  echo $(((${t1/./} - ${t0/./})))
 }
 
-# Alternates batches of the two commands so that drift in the machine's speed hits both alike;
-# prints the mean wall time of each in milliseconds and their ratio.
-row() {
-  local name=$1; shift
-  local split=0 t=0 z=0
-  for a in "$@"; do [ "$a" = "--" ] && break; split=$((split + 1)); done
-  for ((b = 0; b < runs / batch; b++)); do
-    t=$((t + $(batch_ns "${@:1:split}")))
-    z=$((z + $(batch_ns "${@:split+2}")))
+median() {
+  sort -g | awk '{v[NR] = $1}
+    END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+
+instructions() {
+  if ! command -v valgrind > /dev/null; then echo "-"; return; fi
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 > /dev/null |
+    awk '/ refs:/ {gsub(",", "", $NF); if ($NF + 0 > n) n = $NF + 0} END {print n}'
+}
+
+cpu_ms() {
+  if ! command -v perf > /dev/null; then echo "-"; return; fi
+  # perf may be refused the counters (perf_event_paranoid): then "-" as well.
+  perf stat -x, -r 50 -e task-clock "$@" 2>&1 > /dev/null |
+    awk -F, '/task-clock/ {v = $1} END {print (v == "" ? "-" : v)}'
+}
+
+printf '%-20s %9s %9s %6s %7s %7s %10s %10s %7s %7s\n' job "t us" "z us" ratio "t cpu" \
+  "z cpu" "t Ir" "z Ir" "t bytes" "z bytes"
+for job in "${jobs[@]}"; do
+  IFS=$'\t' read -r name targs zargs <<< "$job"
+  split ta "$targs"
+  split za "$zargs"
+  t_cmd=("$tessaly" "${ta[@]}" /ofile=t.png)
+  z_cmd=("$zint" "${za[@]}" -o z.png)
+  "${t_cmd[@]}" > /dev/null 2>&1 || { echo "$name: tessaly failed" >&2; exit 1; }
+  "${z_cmd[@]}" > /dev/null 2>&1 || { echo "$name: zint failed" >&2; exit 1; }
+  : > t.times
+  : > z.times
+  : > ratios
+  for ((p = 0; p < pairs; p++)); do
+    if ((p % 2)); then
+      z=$(run_us "${z_cmd[@]}")
+      t=$(run_us "${t_cmd[@]}")
+    else
+      t=$(run_us "${t_cmd[@]}")
+      z=$(run_us "${z_cmd[@]}")
+    fi
+    echo "$t" >> t.times
+    echo "$z" >> z.times
+    echo "$t $z" | awk '{printf "%.4f\n", $1 / $2}' >> ratios
   done
-  local n=$((runs / batch * batch))
-  printf '%-28s tessaly %8s ms   zint %8s ms   ratio %s\n' "$name" \
-    "$(echo "scale=3; $t / $n / 1000000" | bc)" "$(echo "scale=3; $z / $n / 1000000" | bc)" \
-    "$(echo "scale=2; $t / $z" | bc)"
-}
-
-batch=10
-echo "runs per command: $runs"
-row "Code 39 to PNG, caption" "$tessaly" /symbol=C39 /message=ABC123 /ofile=t.png \
-  -- zint -b 8 -d ABC123 -o z.png
-row "Code 39 to PNG, no caption" "$tessaly" /symbol=C39 /message=ABC123 /ofile=t.png /addcaption=0 \
-  -- zint -b 8 -d ABC123 --notext -o z.png
-row "Aztec 100 chars, caption" "$tessaly" /symbol=AZTEC "/message=$msg100" /ofile=t.png \
-  -- zint -b 92 -d "$msg100" -o z.png
-row "Aztec 100 chars, no caption" "$tessaly" /symbol=AZTEC "/message=$msg100" /ofile=t.png /addcaption=0 \
-  -- zint -b 92 -d "$msg100" -o z.png
+  printf '%-20s %9s %9s %6.3f %7s %7s %10s %10s %7s %7s\n' "$name" "$(median < t.times)" \
+    "$(median < z.times)" "$(median < ratios)" "$(cpu_ms "${t_cmd[@]}")" \
+    "$(cpu_ms "${z_cmd[@]}")" "$(instructions "${t_cmd[@]}")" \
+    "$(instructions "${z_cmd[@]}")" "$(stat -c %s t.png)" "$(stat -c %s z.png)"
+done
+echo "pairs per job: $pairs; us: median wall time of single runs; ratio: median of the pairs'"
+echo "ratios; cpu: mean task-clock in ms; Ir: instructions of one run"

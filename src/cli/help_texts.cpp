@@ -1,5 +1,7 @@
 #include "cli/help_texts.h"
 
+#include <span>
+
 #include "cli/utf8.h"
 #include "message/codepage_table.h"
 
@@ -7,7 +9,7 @@ namespace tsy {
 namespace {
 
 // Typos are kept: users and scripts have seen these texts for years.
-const std::vector<std::string> kOverview = {
+constexpr const char* kOverview[] = {
     "Command line options:",
     "/symbol=[C128|C128M|C39|PDF|ACTEC|AZTECM|QR]",
     "  Note: C128M and AZTECM do create menu codes.",
@@ -25,7 +27,7 @@ const std::vector<std::string> kOverview = {
     "  For 1D: [ASCII|ASCII_INVARIANT|Iso2022_IRxx|Country]",
 };
 
-const std::vector<std::string> kSymbologies = {
+constexpr const char* kSymbologies[] = {
     "Restrictions:",
     "QR encoder does not support codepages and ECI.",
     "AZTECM and C128M are used to create configuration barcodesfor many Corvanta readers.",
@@ -43,14 +45,14 @@ const std::vector<std::string> kSymbologies = {
     "",
 };
 
-const std::vector<std::string> kEci = {
+constexpr const char* kEci[] = {
     "Restrictions:",
     "QR encoder does not support codepages and ECI.",
     "The ECI is automatically derived fornt he codepage selection.",
     "",
 };
 
-const std::vector<std::string> k1D = {
+constexpr const char* k1D[] = {
     "The linear codes support 7Bit codepages. Default is ASCII (Iso646).",
     "You need to pass a sufficiently unique part of the listed codepage name.",
     "Compare is not case sensitive, '_','-','.' are treated the same.",
@@ -60,7 +62,7 @@ const std::vector<std::string> k1D = {
     "Codepages:",
 };
 
-const std::vector<std::string> k2D = {
+constexpr const char* k2D[] = {
     "The 2D codes support 8Bit codepages. Default depends on the symbology:",
     "Aztec uses Iso 8859.1, PDF417 the CP437.",
     "You need to pass a sufficiently unique part of the listed codepage name.",
@@ -78,13 +80,18 @@ const std::vector<std::string> kBatch = {
 };
 
 // The window program shows no status; a shell script needs it.
-const std::vector<std::string> kExitStatus = {
+constexpr const char* kExitStatus[] = {
     "0  the symbol file was written",
     "1  the symbol could not be built, or the file not written",
     "2  usage error: unknown option, symbology or code page, no message, unreadable /ifile",
     "3  the file was written, but characters of the message are not in the code page",
     "   (/batch: 1 also when a line was too long, 3 when a line lost characters)",
 };
+
+// The tables are plain text, so a run that shows no help builds no strings at start-up.
+std::vector<std::string> Lines(std::span<const char* const> lines) {
+    return {lines.begin(), lines.end()};
+}
 
 std::vector<std::string> WithCodepages(std::vector<std::string> lines, unsigned mask) {
     const std::string names = Utf16ToUtf8(ListCodepages(mask));
@@ -119,15 +126,15 @@ const char* HelpTopicTitle(HelpTopic topic) {
 std::vector<std::string> HelpTextLines(HelpTopic topic) {
     switch (topic) {
         case HelpTopic::Overview:
-            return kOverview;
+            return Lines(kOverview);
         case HelpTopic::Symbologies:
-            return kSymbologies;
+            return Lines(kSymbologies);
         case HelpTopic::Eci:
-            return kEci;
+            return Lines(kEci);
         case HelpTopic::Codepages1D:
-            return WithCodepages(k1D, 9);
+            return WithCodepages(Lines(k1D), 9);
         case HelpTopic::Codepages2D:
-            return WithCodepages(k2D, 14);
+            return WithCodepages(Lines(k2D), 14);
     }
     return {};
 }
@@ -142,7 +149,7 @@ std::string FullHelpText() {
     out += "\n== Many symbols ==\n";
     for (const auto& line : kBatch) out += line + "\n";
     out += "\n== Exit status ==\n";
-    for (const auto& line : kExitStatus) out += line + "\n";
+    for (const char* line : kExitStatus) out += std::string(line) + "\n";
     return out;
 }
 

@@ -1,5 +1,5 @@
 // tessaly: builds one symbol from its command line and writes it to a file.
-#include <iostream>
+#include <cstdio>
 
 #include "cli/command_line_info.h"
 #include "cli/help_texts.h"
@@ -15,7 +15,8 @@ public:
     void Show(std::u16string_view text, tsy::MessageKind) override {
         std::string line = tsy::Utf16ToUtf8(text);
         for (std::size_t p; (p = line.find("\r\n")) != std::string::npos;) line.erase(p, 1);
-        std::cerr << line << '\n';
+        line += '\n';
+        std::fputs(line.c_str(), stderr);
     }
 };
 
@@ -25,9 +26,9 @@ int main(int argc, char** argv) {
     tsy::CCommandLineInfoEx info;
     info.ParseArguments(argc, argv);
     CommandLineSink sink;
-    const tsy::ProducerOutcome outcome = tsy::ProduceFromCommandLine(info, sink, std::cout);
+    const tsy::ProducerOutcome outcome = tsy::ProduceFromCommandLine(info, sink, stdout);
     if (outcome.attempted) return outcome.exitStatus;
     // No symbol options and no window to start: show what the program accepts.
-    std::cerr << tsy::FullHelpText();
+    std::fputs(tsy::FullHelpText().c_str(), stderr);
     return tsy::kExitUsage;
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ostream>
 
 #include "cli/batch_command.h"
 #include "cli/build_report.h"
@@ -262,13 +261,13 @@ std::string VersionText() {
 }  // namespace
 
 ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSink& sink,
-                                       std::ostream& out) {
+                                       std::FILE* out) {
     if (info.Boolean("help", false)) {
-        out << FullHelpText();
+        std::fputs(FullHelpText().c_str(), out);
         return {true, kExitWritten};
     }
     if (info.Boolean("version", false)) {
-        out << VersionText();
+        std::fputs(VersionText().c_str(), out);
         return {true, kExitWritten};
     }
     Run run{info, sink, {}, {}, u"wmf", {}, false};

@@ -1,7 +1,7 @@
 // The command-line symbol producer: options in, one symbol file out, no window.
 #pragma once
 
-#include <iosfwd>
+#include <cstdio>
 
 #include "cli/command_line_info.h"
 
@@ -22,8 +22,9 @@ struct ProducerOutcome {
     int exitStatus = kExitUsage;
 };
 
-// Runs the producer; messages go to sink, the help text to out.
+// Runs the producer; messages go to sink, the help text to out. A C stream rather than an
+// iostream: the iostream objects cost every run their start-up, and only /help writes here.
 ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSink& sink,
-                                       std::ostream& out);
+                                       std::FILE* out);
 
 }  // namespace tsy

@@ -16,6 +16,8 @@ namespace {
     X(g_object_unref)                 \
     X(g_clear_error)                  \
     X(g_log_set_handler)              \
+    X(g_utf8_casefold)                \
+    X(g_free)                         \
     X(gsf_outfile_new_child)          \
     X(gsf_output_write)               \
     X(gsf_output_close)               \
@@ -86,11 +88,12 @@ struct GObjectPtr {
 
 bool SameStreamName(const char* name, const char* wanted) {
     if (!name) return false;
-    gchar* a = g_utf8_casefold(name, -1);
-    gchar* b = g_utf8_casefold(wanted, -1);
+    const GsfApi& gsf = *Gsf();
+    gchar* a = gsf.g_utf8_casefold(name, -1);
+    gchar* b = gsf.g_utf8_casefold(wanted, -1);
     const bool same = a && b && std::strcmp(a, b) == 0;
-    g_free(a);
-    g_free(b);
+    gsf.g_free(a);
+    gsf.g_free(b);
     return same;
 }
 

@@ -10,7 +10,8 @@ namespace tsy {
 bool ExportDocumentToFile(const CEncoderDoc& doc, const std::filesystem::path& path,
                           std::string* message) {
     ExportSource source;
-    source.picture = doc.m_Picture.HasPicture() ? &doc.m_Picture.Picture() : nullptr;
+    source.mono = doc.m_Picture.MonoPicture();
+    if (!source.mono && doc.m_Picture.HasPicture()) source.picture = &doc.m_Picture.Picture();
     source.messageBytes = doc.m_MessageBytes;
     source.caption = doc.m_Caption;
     source.codepage = doc.m_Codepage;

@@ -9,8 +9,12 @@
 namespace tsy {
 
 struct ExportSource {
-    // The document's picture (symbol and captions) at its own depth; null when nothing is built.
+    // The document's picture (symbol and captions) at its own depth; null when nothing is built
+    // or when mono holds it.
     const RgbImage* picture = nullptr;
+    // The picture at one bit (0 black, 1 white) when the document keeps it so; PNG, TIFF and
+    // GIF are written from it directly, the other writers from its RGB form.
+    const Bitmap1* mono = nullptr;
     // MessageBytes: counted, any byte value including 0x00.
     std::string messageBytes;
     std::u16string caption;

@@ -4,6 +4,7 @@
 #include "export/image_formats.h"
 #include "imaging/metafile.h"
 #include "platform/ascii_case.h"
+#include "platform/bitmap_ops.h"
 
 namespace tsy {
 namespace {
@@ -35,6 +36,7 @@ bool ExportImage(const ExportSource& source, const std::filesystem::path& path,
         Say(message, "Unknown export format: " + ext);
         return false;
     }
+    if (source.mono) return WriteImageFile(*format, *source.mono, path, message);
     return WriteImageFile(*format, *source.picture, path, message);
 }
 
@@ -46,13 +48,24 @@ bool ExportToFile(const ExportSource& source, const std::filesystem::path& path,
         Say(message, "No file name.");
         return false;
     }
+    const std::string upper = Upper(path.string());
+    const bool metafile = upper.find(".WMF") != std::string::npos;
+    const bool cpp = !metafile && upper.find(".CPP") != std::string::npos;
+    if (!source.picture && source.mono && !source.mono->empty()) {
+        if (!metafile && !cpp) return ExportImage(source, path, message);
+        // The metafile and C++ writers draw from RGB.
+        const RgbImage rgb = Bitmap1ToRgb(*source.mono);
+        ExportSource withRgb = source;
+        withRgb.picture = &rgb;
+        withRgb.mono = nullptr;
+        return ExportToFile(withRgb, path, message);
+    }
     if (!source.picture || source.picture->empty()) {
         Say(message, "Nothing to Export");
         return false;
     }
-    const std::string upper = Upper(path.string());
-    if (upper.find(".WMF") != std::string::npos) return ExportMetafile(source, path, message);
-    if (upper.find(".CPP") != std::string::npos) {
+    if (metafile) return ExportMetafile(source, path, message);
+    if (cpp) {
         CExportCpp writer;
         return writer.ExportCpp(path, source, message);
     }

@@ -5,7 +5,9 @@
 #include <cstring>
 
 #include "export/image_writers.h"
+#include "imaging/raster_limits.h"
 #include "platform/ascii_case.h"
+#include "platform/bitmap_ops.h"
 #include "platform/safe_file.h"
 
 namespace tsy {
@@ -21,10 +23,10 @@ constexpr std::string_view kPcx[] = {".pcx"};
 
 const std::array<ImageFormat, 7> kFormats = {{
     {"BMP", kBmp, &WriteBmp},
-    {"PNG", kPng, &WritePng},
+    {"PNG", kPng, &WritePng, &WritePngMono},
     {"JPEG", kJpeg, &WriteJpeg},
-    {"TIFF", kTiff, &WriteTiff},
-    {"GIF", kGif, &WriteGif},
+    {"TIFF", kTiff, &WriteTiff, &WriteTiffMono},
+    {"GIF", kGif, &WriteGif, &WriteGifMono},
     {"TGA", kTga, &WriteTga},
     {"PCX", kPcx, &WritePcx},
 }};
@@ -87,22 +89,42 @@ bool EncodeImage(const ImageFormat& format, const RgbImage& picture, std::string
     return true;
 }
 
-bool WriteImageFile(const ImageFormat& format, const RgbImage& picture,
-                    const std::filesystem::path& path, std::string* error) {
-    // Refuse a bad picture before a temporary file exists.
-    if (!CheckPicture(picture, error)) return false;
+namespace {
+
+template <class Encode>
+bool SaveEncoded(const std::filesystem::path& path, std::string* error, Encode encode) {
     std::string reason;
     const bool ok = SaveFileSafely(
         path,
         [&](std::FILE* f) {
             FileSink sink(f);
-            if (format.encode(picture, sink, &reason)) return true;
+            if (encode(sink, &reason)) return true;
             if (reason.empty() && std::ferror(f)) reason = std::strerror(errno);
             return false;
         },
         error, Durability::Atomic);
     if (!ok && error && !reason.empty()) *error = path.string() + ": " + reason;
     return ok;
+}
+
+}  // namespace
+
+bool WriteImageFile(const ImageFormat& format, const RgbImage& picture,
+                    const std::filesystem::path& path, std::string* error) {
+    // Refuse a bad picture before a temporary file exists.
+    if (!CheckPicture(picture, error)) return false;
+    return SaveEncoded(path, error, [&](ByteSink& sink, std::string* reason) {
+        return format.encode(picture, sink, reason);
+    });
+}
+
+bool WriteImageFile(const ImageFormat& format, const Bitmap1& picture,
+                    const std::filesystem::path& path, std::string* error) {
+    if (!format.encodeMono) return WriteImageFile(format, Bitmap1ToRgb(picture), path, error);
+    if (!CheckPicture(picture, error)) return false;
+    return SaveEncoded(path, error, [&](ByteSink& sink, std::string* reason) {
+        return format.encodeMono(picture, sink, reason);
+    });
 }
 
 }  // namespace tsy

@@ -15,10 +15,14 @@ namespace tsy {
 // Encodes a picture; false with *error when the picture is unusable or the encoder fails.
 using ImageEncoder = bool (*)(const RgbImage& picture, ByteSink& out, std::string* error);
 
+// Encodes a one-bit picture (0 black, 1 white) to the same file its RGB form would give.
+using MonoImageEncoder = bool (*)(const Bitmap1& picture, ByteSink& out, std::string* error);
+
 struct ImageFormat {
     std::string_view name;                         // "PNG"
     std::span<const std::string_view> extensions;  // lower case, dot included; first is preferred
     ImageEncoder encode;
+    MonoImageEncoder encodeMono = nullptr;  // null: the format takes RGB only
 };
 
 // BMP, PNG, JPEG, TIFF, GIF, TGA, PCX, in that order.
@@ -50,6 +54,9 @@ bool EncodeImage(const ImageFormat& format, const RgbImage& picture, std::string
 
 // Encodes into a file through the safe-save path: on failure the target is left untouched.
 bool WriteImageFile(const ImageFormat& format, const RgbImage& picture,
+                    const std::filesystem::path& path, std::string* error);
+// The same from a one-bit picture; formats without a one-bit encoder get its RGB form.
+bool WriteImageFile(const ImageFormat& format, const Bitmap1& picture,
                     const std::filesystem::path& path, std::string* error);
 
 }  // namespace tsy

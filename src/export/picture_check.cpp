@@ -15,4 +15,17 @@ bool CheckPicture(const RgbImage& picture, std::string* error) {
     return true;
 }
 
+bool CheckPicture(const Bitmap1& picture, std::string* error) {
+    if (!PictureSizeOk(picture.width, picture.height)) {
+        if (error) *error = "The picture is empty or too large.";
+        return false;
+    }
+    if (picture.bits.size() <
+        static_cast<std::size_t>(picture.stride()) * static_cast<std::size_t>(picture.height)) {
+        if (error) *error = "The picture lacks pixel data.";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace tsy

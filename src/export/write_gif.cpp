@@ -1,5 +1,6 @@
-// GIF through giflib. A picture of at most 256 colours keeps them exactly; a richer one goes
-// through giflib's own quantizer.
+// GIF through giflib. A picture of at most 256 colours keeps them exactly, at the fewest bits a
+// pixel that hold them; a richer one goes through giflib's own quantizer. giflib is opened on
+// first use, so the runs that write other formats do not load it.
 #include <gif_lib.h>
 
 #include <algorithm>
@@ -7,9 +8,46 @@
 #include <vector>
 
 #include "export/image_writers.h"
+#include "platform/lazy_library.h"
 
 namespace tsy {
 namespace {
+
+#define TSY_GIF_FUNCTIONS(X) \
+    X(GifMakeMapObject)      \
+    X(GifFreeMapObject)      \
+    X(GifQuantizeBuffer)     \
+    X(GifErrorString)        \
+    X(EGifOpen)              \
+    X(EGifPutScreenDesc)     \
+    X(EGifPutImageDesc)      \
+    X(EGifPutLine)           \
+    X(EGifCloseFile)
+
+struct GifApi {
+#define TSY_GIF_POINTER(name) decltype(&::name) name = nullptr;
+    TSY_GIF_FUNCTIONS(TSY_GIF_POINTER)
+#undef TSY_GIF_POINTER
+    std::string missing;  // empty when loaded
+};
+
+const GifApi& Gif() {
+    static const GifApi api = [] {
+        static const LazyLibrary lib({"libgif.so.7", "libgif.so"});
+        GifApi a;
+        bool all = lib.loaded();
+#define TSY_GIF_BIND(name) all = lib.bind(a.name, #name) && all;
+        TSY_GIF_FUNCTIONS(TSY_GIF_BIND)
+#undef TSY_GIF_BIND
+        if (!lib.loaded()) {
+            a.missing = lib.MissingText("GIF export");
+        } else if (!all) {
+            a.missing = "GIF export: giflib lacks a function it needs";
+        }
+        return a;
+    }();
+    return api;
+}
 
 struct Indexed {
     std::vector<GifColorType> palette;
@@ -50,6 +88,25 @@ bool ExactPalette(const RgbImage& picture, Indexed& out) {
     return true;
 }
 
+// The RGB form's palette (colours in the order first met) straight from the bits.
+void MonoPalette(const Bitmap1& picture, Indexed& out) {
+    const std::size_t width = static_cast<std::size_t>(picture.width);
+    out.pixels.resize(width * static_cast<std::size_t>(picture.height));
+    const bool firstWhite = !picture.isBlack(0, 0);
+    const GifColorType black{0, 0, 0}, white{255, 255, 255};
+    out.palette.assign(1, firstWhite ? white : black);
+    bool other = false;
+    for (int y = 0; y < picture.height; ++y) {
+        GifByteType* row = out.pixels.data() + static_cast<std::size_t>(y) * width;
+        for (int x = 0; x < picture.width; ++x) {
+            const bool differs = picture.isBlack(x, y) == firstWhite;
+            row[x] = differs ? 1 : 0;
+            other = other || differs;
+        }
+    }
+    if (other) out.palette.push_back(firstWhite ? black : white);
+}
+
 bool QuantizedPalette(const RgbImage& picture, Indexed& out) {
     const std::size_t count =
         static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
@@ -62,9 +119,9 @@ bool QuantizedPalette(const RgbImage& picture, Indexed& out) {
     int size = 256;
     out.palette.assign(256, GifColorType{});
     out.pixels.resize(count);
-    if (GifQuantizeBuffer(static_cast<unsigned>(picture.width),
-                          static_cast<unsigned>(picture.height), &size, r.data(), g.data(),
-                          b.data(), out.pixels.data(), out.palette.data()) != GIF_OK) {
+    if (Gif().GifQuantizeBuffer(static_cast<unsigned>(picture.width),
+                                static_cast<unsigned>(picture.height), &size, r.data(), g.data(),
+                                b.data(), out.pixels.data(), out.palette.data()) != GIF_OK) {
         return false;
     }
     out.palette.resize(static_cast<std::size_t>(size));
@@ -76,40 +133,55 @@ int SinkOutput(GifFileType* gif, const GifByteType* data, int size) {
     return sink->Write(data, static_cast<std::size_t>(size)) ? size : 0;
 }
 
-bool Encode(const RgbImage& picture, const Indexed& image, ByteSink& out, int* error) {
+bool Encode(int width, int height, const Indexed& image, ByteSink& out, int* error) {
+    const GifApi& g = Gif();
     // GIF colour tables hold a power of two entries, at least two.
     int bits = 1;
     while ((1 << bits) < static_cast<int>(image.palette.size())) ++bits;
     std::vector<GifColorType> colours(image.palette);
     colours.resize(std::size_t{1} << bits, GifColorType{});
-    ColorMapObject* map = GifMakeMapObject(1 << bits, colours.data());
+    ColorMapObject* map = g.GifMakeMapObject(1 << bits, colours.data());
     if (!map) return false;
-    GifFileType* gif = EGifOpen(&out, SinkOutput, error);
+    GifFileType* gif = g.EGifOpen(&out, SinkOutput, error);
     if (!gif) {
-        GifFreeMapObject(map);
+        g.GifFreeMapObject(map);
         return false;
     }
-    bool ok = EGifPutScreenDesc(gif, picture.width, picture.height, bits, 0, map) == GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, picture.width, picture.height, false, nullptr) == GIF_OK;
-    for (int y = 0; ok && y < picture.height; ++y) {
+    bool ok = g.EGifPutScreenDesc(gif, width, height, bits, 0, map) == GIF_OK &&
+              g.EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
+    for (int y = 0; ok && y < height; ++y) {
         auto* row = const_cast<GifByteType*>(image.pixels.data()) +
-                    static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width);
-        ok = EGifPutLine(gif, row, picture.width) == GIF_OK;
+                    static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        ok = g.EGifPutLine(gif, row, width) == GIF_OK;
     }
     if (!ok) *error = gif->Error;
     int closeError = 0;
-    if (EGifCloseFile(gif, &closeError) != GIF_OK && ok) {
+    if (g.EGifCloseFile(gif, &closeError) != GIF_OK && ok) {
         *error = closeError;
         ok = false;
     }
-    GifFreeMapObject(map);
+    g.GifFreeMapObject(map);
     return ok;
+}
+
+bool Finish(int width, int height, const Indexed& image, ByteSink& out, std::string* error) {
+    int code = 0;
+    if (Encode(width, height, image, out, &code)) return true;
+    if (error) {
+        const char* text = Gif().GifErrorString(code);
+        *error = std::string("GIF encoder: ") + (text ? text : "failed");
+    }
+    return false;
 }
 
 }  // namespace
 
 bool WriteGif(const RgbImage& picture, ByteSink& out, std::string* error) {
     if (!CheckPicture(picture, error)) return false;
+    if (!Gif().missing.empty()) {
+        if (error) *error = Gif().missing;
+        return false;
+    }
     Indexed image;
     if (!ExactPalette(picture, image)) {
         image = Indexed{};
@@ -118,13 +190,18 @@ bool WriteGif(const RgbImage& picture, ByteSink& out, std::string* error) {
             return false;
         }
     }
-    int code = 0;
-    if (Encode(picture, image, out, &code)) return true;
-    if (error) {
-        const char* text = GifErrorString(code);
-        *error = std::string("GIF encoder: ") + (text ? text : "failed");
+    return Finish(picture.width, picture.height, image, out, error);
+}
+
+bool WriteGifMono(const Bitmap1& picture, ByteSink& out, std::string* error) {
+    if (!CheckPicture(picture, error)) return false;
+    if (!Gif().missing.empty()) {
+        if (error) *error = Gif().missing;
+        return false;
     }
-    return false;
+    Indexed image;
+    MonoPalette(picture, image);
+    return Finish(picture.width, picture.height, image, out, error);
 }
 
 }  // namespace tsy

@@ -1,4 +1,6 @@
-// TIFF through libtiff: 8-bit RGB strips, LZW. libtiff seeks back to patch offsets, so the file
+// TIFF through libtiff, LZW strips at the smallest depth that holds the picture exactly: one
+// bit of black and white (or a one-bit palette) for two colours, an 8-bit palette up to 256,
+// else 8-bit RGB. libtiff seeks back to patch offsets, so the file
 // is built in memory and handed to the sink whole.
 //
 // libtiff is opened on first use: it drags in half a dozen codec libraries (and the C++ runtime)
@@ -8,8 +10,10 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "export/image_writers.h"
+#include "export/picture_palette.h"
 #include "platform/lazy_library.h"
 
 namespace tsy {
@@ -102,68 +106,107 @@ const TiffApi& Tiff() {
     return api;
 }
 
-bool Encode(const RgbImage& picture, MemoryFile& file, ErrorText& err) {
+bool IsBlackAndWhite(const PalettePicture& p) {
+    return p.bits == 1 && p.colours[0] == 0x000000 &&
+           (p.colours.size() == 1 || p.colours[1] == 0xFFFFFF);
+}
+
+// The photometric fields of a palette picture; bilevel when its colours are black and white,
+// which every TIFF reader knows.
+void SetPaletteFields(const TiffApi& t, TIFF* tif, const PalettePicture& p,
+                      std::vector<uint16_t>& map) {
+    t.TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 1);
+    t.TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, p.bits);
+    if (IsBlackAndWhite(p)) {
+        t.TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+        return;
+    }
+    const std::size_t n = std::size_t{1} << p.bits;
+    map.assign(3 * n, 0);
+    for (std::size_t i = 0; i < p.colours.size(); ++i) {
+        const uint32_t c = p.colours[i];
+        map[i] = static_cast<uint16_t>((c >> 16 & 0xFF) * 257);
+        map[n + i] = static_cast<uint16_t>((c >> 8 & 0xFF) * 257);
+        map[2 * n + i] = static_cast<uint16_t>((c & 0xFF) * 257);
+    }
+    t.TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_PALETTE);
+    t.TIFFSetField(tif, TIFFTAG_COLORMAP, map.data(), map.data() + n, map.data() + 2 * n);
+}
+
+// Written from the palette picture when there is one, else from the RGB one.
+bool Encode(const RgbImage* picture, const PalettePicture* palette, MemoryFile& file,
+            ErrorText& err) {
     const TiffApi& t = Tiff();
     if (!t.loaded) {
         std::snprintf(err.text, sizeof err.text, "libtiff could not be loaded");
         return false;
     }
-    auto TIFFOpenOptionsAlloc = t.TIFFOpenOptionsAlloc;
-    auto TIFFOpenOptionsSetErrorHandlerExtR = t.TIFFOpenOptionsSetErrorHandlerExtR;
-    auto TIFFOpenOptionsSetWarningHandlerExtR = t.TIFFOpenOptionsSetWarningHandlerExtR;
-    auto TIFFOpenOptionsFree = t.TIFFOpenOptionsFree;
-    auto TIFFClientOpenExt = t.TIFFClientOpenExt;
-    auto TIFFSetField = t.TIFFSetField;
-    auto TIFFDefaultStripSize = t.TIFFDefaultStripSize;
-    auto TIFFWriteScanline = t.TIFFWriteScanline;
-    auto TIFFFlush = t.TIFFFlush;
-    auto TIFFClose = t.TIFFClose;
-    TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
-    TIFFOpenOptionsSetErrorHandlerExtR(options, ErrorHandler, &err);
-    TIFFOpenOptionsSetWarningHandlerExtR(options, QuietHandler, nullptr);
-    TIFF* tif = TIFFClientOpenExt("picture", "w", &file, ReadProc, WriteProc, SeekProc, CloseProc,
-                                  SizeProc, MapProc, UnmapProc, options);
-    TIFFOpenOptionsFree(options);
+    TIFFOpenOptions* options = t.TIFFOpenOptionsAlloc();
+    t.TIFFOpenOptionsSetErrorHandlerExtR(options, ErrorHandler, &err);
+    t.TIFFOpenOptionsSetWarningHandlerExtR(options, QuietHandler, nullptr);
+    TIFF* tif = t.TIFFClientOpenExt("picture", "w", &file, ReadProc, WriteProc, SeekProc, CloseProc,
+                                    SizeProc, MapProc, UnmapProc, options);
+    t.TIFFOpenOptionsFree(options);
     if (!tif) return false;
-    const auto width = static_cast<uint32_t>(picture.width);
-    TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, width);
-    TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(picture.height));
-    TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3);
-    TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
-    TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-    TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-    TIFFSetField(tif, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
-    TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
-    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tif, 0));
-    TIFFSetField(tif, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
-    TIFFSetField(tif, TIFFTAG_XRESOLUTION, 96.0);
-    TIFFSetField(tif, TIFFTAG_YRESOLUTION, 96.0);
-    bool ok = true;
-    for (int y = 0; ok && y < picture.height; ++y) {
-        // libtiff does not write through the pointer, but its prototype is not const.
-        auto* row = const_cast<uint8_t*>(picture.row(y));
-        ok = TIFFWriteScanline(tif, row, static_cast<uint32_t>(y), 0) == 1;
+    const int rows = palette ? palette->height : picture->height;
+    t.TIFFSetField(tif, TIFFTAG_IMAGEWIDTH,
+                   static_cast<uint32_t>(palette ? palette->width : picture->width));
+    t.TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(rows));
+    std::vector<uint16_t> map;
+    if (palette) {
+        SetPaletteFields(t, tif, *palette, map);
+    } else {
+        t.TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3);
+        t.TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
+        t.TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
     }
-    if (ok) ok = TIFFFlush(tif) == 1;
-    TIFFClose(tif);
+    t.TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    t.TIFFSetField(tif, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
+    t.TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
+    t.TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, t.TIFFDefaultStripSize(tif, 0));
+    t.TIFFSetField(tif, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+    t.TIFFSetField(tif, TIFFTAG_XRESOLUTION, 96.0);
+    t.TIFFSetField(tif, TIFFTAG_YRESOLUTION, 96.0);
+    bool ok = true;
+    for (int y = 0; ok && y < rows; ++y) {
+        // libtiff does not write through the pointer, but its prototype is not const.
+        auto* row = const_cast<uint8_t*>(palette ? palette->row(y) : picture->row(y));
+        ok = t.TIFFWriteScanline(tif, row, static_cast<uint32_t>(y), 0) == 1;
+    }
+    if (ok) ok = t.TIFFFlush(tif) == 1;
+    t.TIFFClose(tif);
     return ok;
 }
 
-}  // namespace
-
-bool WriteTiff(const RgbImage& picture, ByteSink& out, std::string* error) {
-    if (!CheckPicture(picture, error)) return false;
+bool Finish(const RgbImage* picture, const PalettePicture* palette, ByteSink& out,
+            std::string* error) {
     if (!Tiff().missing.empty()) {
         if (error) *error = Tiff().missing;
         return false;
     }
     MemoryFile file;
     ErrorText err;
-    if (!Encode(picture, file, err)) {
+    if (!Encode(picture, palette, file, err)) {
         if (error) *error = std::string("TIFF encoder: ") + err.text;
         return false;
     }
     return out.Write(file.bytes.data(), file.bytes.size());
+}
+
+}  // namespace
+
+bool WriteTiff(const RgbImage& picture, ByteSink& out, std::string* error) {
+    if (!CheckPicture(picture, error)) return false;
+    PalettePicture palette;
+    const bool indexed = MakePalettePicture(picture, &palette);
+    return Finish(&picture, indexed ? &palette : nullptr, out, error);
+}
+
+bool WriteTiffMono(const Bitmap1& picture, ByteSink& out, std::string* error) {
+    if (!CheckPicture(picture, error)) return false;
+    PalettePicture palette;
+    MakePalettePicture(picture, &palette);
+    return Finish(nullptr, &palette, out, error);
 }
 
 }  // namespace tsy

@@ -13,6 +13,13 @@ namespace {
 constexpr int32_t kDefaultCaptionTenths = 100;
 constexpr char16_t kDefaultCaptionFace[] = u"Arial";
 
+RgbImage Blank(const RgbImage*, int width, int height) {
+    return MakeRgbImage(width, height, 255);
+}
+Bitmap1 Blank(const Bitmap1*, int width, int height) {
+    return MakeFilledBitmap1(width, height, true);
+}
+
 // Symbol and band side by side: the taller one sets the height, the shorter one is centred.
 void LayOutBeside(CaptionLayout& l, int64_t w, int64_t h, bool captionFirst) {
     l.composedWidth = w + l.bandWidth;
@@ -86,7 +93,8 @@ bool CCaptionedBitmap::Compose(Bitmap1& symbol, std::u16string_view caption, int
     // The symbol is taken over whether or not it can be used.
     Bitmap1 taken = std::exchange(symbol, Bitmap1{});
     if (!PictureSizeOk(taken.width, taken.height)) return false;
-    symbol_ = Bitmap1ToRgb(taken);
+    symbolMono_ = std::move(taken);
+    mono_ = true;
     return ComposeTaken(caption, position, font, scaleX, scaleY);
 }
 
@@ -113,37 +121,70 @@ bool CCaptionedBitmap::ComposeTaken(std::u16string_view caption, int32_t positio
 
 bool CCaptionedBitmap::Render() {
     composed_ = RgbImage{};
-    if (symbol_.empty() || scaleX_ < 1 || scaleY_ < 1) return false;
+    composedMono_ = Bitmap1{};
+    if (scaleX_ < 1 || scaleY_ < 1) return false;
+    return mono_ ? RenderWith(symbolMono_, &composedMono_) : RenderWith(symbol_, &composed_);
+}
+
+// Drawn the same way at either depth: white ground, symbol, caption band stretched into place.
+template <class Image>
+bool CCaptionedBitmap::RenderWith(const Image& symbol, Image* composed) {
+    if (symbol.empty()) return false;
     const TextSize text = MeasureCaption(font_, caption_);
     const CaptionLayout l =
-        LayoutCaption(symbol_.width, symbol_.height, text, position_, scaleX_, scaleY_);
+        LayoutCaption(symbol.width, symbol.height, text, position_, scaleX_, scaleY_);
     const bool hasBand = l.bandWidth > 0 && l.bandHeight > 0;
     if (!PictureSizeOk(l.composedWidth, l.composedHeight)) return false;
     if (hasBand && !PictureSizeOk(text.width, l.textHeight)) return false;
-    RgbImage composed =
-        MakeRgbImage(static_cast<int>(l.composedWidth), static_cast<int>(l.composedHeight), 255);
-    Blit(composed, static_cast<int>(l.symbolX), static_cast<int>(l.symbolY), symbol_);
+    Image picture =
+        Blank(composed, static_cast<int>(l.composedWidth), static_cast<int>(l.composedHeight));
+    Blit(picture, static_cast<int>(l.symbolX), static_cast<int>(l.symbolY), symbol);
     if (hasBand) {
-        RgbImage band = MakeRgbImage(text.width, static_cast<int>(l.textHeight), 255);
+        Image band = Blank(composed, text.width, static_cast<int>(l.textHeight));
         DrawTextLine(band, font_, text.width / 2, 0, caption_, TextAlign::CenterTop);
-        StretchBlit(composed, static_cast<int>(l.bandX), static_cast<int>(l.bandY),
+        StretchBlit(picture, static_cast<int>(l.bandX), static_cast<int>(l.bandY),
                     static_cast<int>(l.bandWidth), static_cast<int>(l.bandHeight), band, 0, 0,
                     band.width, band.height);
     }
-    composed_ = std::move(composed);
+    *composed = std::move(picture);
     return true;
 }
 
 void CCaptionedBitmap::Clear() {
     symbol_ = RgbImage{};
+    symbolMono_ = Bitmap1{};
+    mono_ = false;
     font_.reset();
     composed_ = RgbImage{};
+    composedMono_ = Bitmap1{};
+}
+
+const RgbImage& CCaptionedBitmap::Picture() const {
+    if (mono_ && composed_.empty() && !composedMono_.empty())
+        composed_ = Bitmap1ToRgb(composedMono_);
+    return composed_;
+}
+
+const RgbImage& CCaptionedBitmap::Symbol() const {
+    if (mono_ && symbol_.empty() && !symbolMono_.empty()) symbol_ = Bitmap1ToRgb(symbolMono_);
+    return symbol_;
+}
+
+void CCaptionedBitmap::Attach(RgbImage picture) {
+    composed_ = std::move(picture);
+    composedMono_ = Bitmap1{};
+    if (mono_) {
+        // The symbol stays as it was composed; only the picture is replaced.
+        Symbol();
+        symbolMono_ = Bitmap1{};
+        mono_ = false;
+    }
 }
 
 bool CCaptionedBitmap::CopyMonochrome(Bitmap1& dest) const {
     dest = Bitmap1{};
-    if (composed_.empty()) return false;
-    dest = RgbToBitmap1(composed_);
+    if (!HasPicture()) return false;
+    dest = RgbToBitmap1(Picture());
     return true;
 }
 
@@ -160,7 +201,10 @@ TextSize CCaptionedBitmap::MeasureCaption(const Font& font, std::u16string_view 
 }
 
 RgbImage CCaptionedBitmap::Detach() {
-    return std::exchange(composed_, RgbImage{});
+    Picture();
+    RgbImage picture = std::exchange(composed_, RgbImage{});
+    Attach(RgbImage{});
+    return picture;
 }
 
 }  // namespace tsy

@@ -64,13 +64,19 @@ public:
     static TextSize MeasureCaption(const Font& font, std::u16string_view text);
 
     // The composed picture (the base CBitmap's handle); empty before Compose or after Clear.
-    const RgbImage& Picture() const { return composed_; }
-    bool HasPicture() const { return !composed_.empty(); }
+    // A picture composed from a one-bit symbol is kept at one bit and made RGB on first ask.
+    const RgbImage& Picture() const;
+    bool HasPicture() const { return mono_ ? !composedMono_.empty() : !composed_.empty(); }
+    // The composed picture at one bit (0 black, 1 white) when it was composed from a one-bit
+    // symbol, else null: file writers take it without the RGB form.
+    const Bitmap1* MonoPicture() const {
+        return mono_ && !composedMono_.empty() ? &composedMono_ : nullptr;
+    }
     // Attach / Detach of the base bitmap: replace or hand over the composed picture.
-    void Attach(RgbImage picture) { composed_ = std::move(picture); }
+    void Attach(RgbImage picture);
     RgbImage Detach();
 
-    const RgbImage& Symbol() const { return symbol_; }
+    const RgbImage& Symbol() const;
     const std::u16string& Caption() const { return caption_; }
     int32_t Position() const { return position_; }
     const Font& CaptionFont() const { return font_; }
@@ -82,13 +88,20 @@ private:
     bool ComposeTaken(std::u16string_view caption, int32_t position, const Font* font,
                       int32_t scaleX, int32_t scaleY);
 
-    RgbImage symbol_;
+    template <class Image>
+    bool RenderWith(const Image& symbol, Image* composed);
+
+    // The RGB forms are caches of the one-bit ones while mono_ is set.
+    mutable RgbImage symbol_;
+    Bitmap1 symbolMono_;
+    bool mono_ = false;
     std::u16string caption_;
     int32_t position_ = kCaptionBelow;
     Font font_;
     int32_t scaleX_ = 1;
     int32_t scaleY_ = 1;
-    RgbImage composed_;
+    mutable RgbImage composed_;
+    Bitmap1 composedMono_;
 };
 
 }  // namespace tsy

@@ -65,39 +65,45 @@ std::u16string TableToText(std::string_view bytes, const std::uint16_t* table) {
 
 }  // namespace
 
-CodepageTranslator::CodepageTranslator() {
-    for (int t = 0; t < detail::kSevenBitTableCount; ++t) {
-        SevenBitReverse& rev = sevenBitReverse_[static_cast<std::size_t>(t)];
+CodepageTranslator::CodepageTranslator() = default;
+
+const CodepageTranslator::SevenBitReverse& CodepageTranslator::SevenBitReverseTable(
+    int table) const {
+    const auto slot = static_cast<std::size_t>(table);
+    std::call_once(sevenBitOnce_[slot], [&] {
+        SevenBitReverse& rev = sevenBitReverse_[slot];
         rev.fill(kUndefinedChar);
-        const detail::SevenBitTable& fwd = detail::SevenBitForward(t);
+        const detail::SevenBitTable& fwd = detail::SevenBitForward(table);
         for (std::uint16_t b = 0; b < 0x80; ++b) {
             if (fwd[b] < 0x100) rev[fwd[b]] = b;
         }
-    }
+    });
+    return sevenBitReverse_[slot];
 }
 
 CodepageTranslator::~CodepageTranslator() = default;
 
+// Made on first use: a run that translates nothing builds no table.
 const CodepageTranslator& CodepageTranslator::Instance() {
     static const CodepageTranslator translator;
     return translator;
 }
-
-namespace {
-// Created with the program so the seven-bit tables are complete before the first translation.
-[[maybe_unused]] const CodepageTranslator& startupTranslator = CodepageTranslator::Instance();
-}  // namespace
 
 const CodepageTranslator::EightBitReverse& CodepageTranslator::EightBitReverseTable(
     int part) const {
     const auto slot = static_cast<std::size_t>(part - 1);
     std::call_once(eightBitOnce_[slot], [&] {
         auto rev = std::make_unique<EightBitReverse>();
-        rev->fill('?');
         const std::uint16_t* fwd = detail::Iso8859Forward(part);
         for (int b = 0; b < 256; ++b) {
             // Undefined bytes stay out, or U+FFFF would translate to the last of them.
-            if (fwd[b] != kUndefinedChar) (*rev)[fwd[b]] = static_cast<std::uint8_t>(b);
+            if (fwd[b] == kUndefinedChar) continue;
+            auto& page = rev->pages[fwd[b] >> 8];
+            if (!page) {
+                page = std::make_unique<std::array<std::uint8_t, 256>>();
+                page->fill('?');
+            }
+            (*page)[fwd[b] & 0xFF] = static_cast<std::uint8_t>(b);
         }
         eightBitReverse_[slot] = std::move(rev);
     });
@@ -106,7 +112,7 @@ const CodepageTranslator::EightBitReverse& CodepageTranslator::EightBitReverseTa
 
 MessageBytes CodepageTranslator::SevenBitToBytes(std::u16string_view text, int table,
                                                  bool& lossless) const {
-    const SevenBitReverse& rev = sevenBitReverse_[static_cast<std::size_t>(table)];
+    const SevenBitReverse& rev = SevenBitReverseTable(table);
     MessageBytes out;
     out.reserve(text.size());
     for (char16_t u : text) {

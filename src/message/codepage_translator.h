@@ -28,7 +28,7 @@ struct TextTranslation {
 // (glibc iconv, "?" as the default character).
 class CodepageTranslator {
 public:
-    CodepageTranslator();  // builds the seven-bit reverse tables
+    CodepageTranslator();  // builds nothing: each table is made on its first use
     ~CodepageTranslator();
     CodepageTranslator(const CodepageTranslator&) = delete;
     CodepageTranslator& operator=(const CodepageTranslator&) = delete;
@@ -41,13 +41,25 @@ public:
 
 private:
     using SevenBitReverse = std::array<std::uint16_t, 256>;
-    using EightBitReverse = std::array<std::uint8_t, 65536>;
+    // Bytes by code unit, a 256-entry page for each high byte the code page reaches: the ISO
+    // 8859 parts reach a handful, and a whole 64 KiB table cost a short message more to fill
+    // than to translate.
+    struct EightBitReverse {
+        std::array<std::unique_ptr<std::array<std::uint8_t, 256>>, 256> pages;
+        std::uint8_t operator[](char16_t u) const {
+            const auto& page = pages[u >> 8];
+            return page ? (*page)[u & 0xFF] : static_cast<std::uint8_t>('?');
+        }
+    };
     static constexpr int kEightBitSlots = 20;
 
     MessageBytes SevenBitToBytes(std::u16string_view text, int table, bool& lossless) const;
     const EightBitReverse& EightBitReverseTable(int part) const;
 
-    std::array<SevenBitReverse, 16> sevenBitReverse_;
+    const SevenBitReverse& SevenBitReverseTable(int table) const;
+
+    mutable std::array<SevenBitReverse, 16> sevenBitReverse_;
+    mutable std::array<std::once_flag, 16> sevenBitOnce_;
     mutable std::array<std::unique_ptr<EightBitReverse>, kEightBitSlots> eightBitReverse_;
     mutable std::array<std::once_flag, kEightBitSlots> eightBitOnce_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace tsy {
 
@@ -81,8 +82,15 @@ void Blit(RgbImage& dst, int x, int y, const RgbImage& src) {
 void Blit(Bitmap1& dst, int x, int y, const Bitmap1& src) {
     const auto [x0, x1] = Clip(x, src.width, dst.width);
     const auto [y0, y1] = Clip(y, src.height, dst.height);
+    // A symbol at the left edge (the usual case) is copied a byte at a time.
+    const int64_t wholeBytes = x == 0 ? (x1 - x0) / 8 : 0;
     for (int64_t dy = y0; dy < y1; ++dy) {
-        for (int64_t dx = x0; dx < x1; ++dx) {
+        if (wholeBytes > 0) {
+            std::memcpy(dst.bits.data() + Bytes(dy, dst.stride()),
+                        src.bits.data() + Bytes(dy - y, src.stride()),
+                        static_cast<std::size_t>(wholeBytes));
+        }
+        for (int64_t dx = x0 + 8 * wholeBytes; dx < x1; ++dx) {
             const bool black = src.isBlack(static_cast<int>(dx - x), static_cast<int>(dy - y));
             dst.setBlack(static_cast<int>(dx), static_cast<int>(dy), black);
         }
@@ -112,13 +120,27 @@ void StretchBlit(Bitmap1& dst, int dx, int dy, int dw, int dh, const Bitmap1& sr
     if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
     const auto [x0, x1] = Clip(dx, dw, dst.width);
     const auto [y0, y1] = Clip(dy, dh, dst.height);
+    if (x0 >= x1) return;
+    // Caption bands are stretched a row at a time: the source column of each destination
+    // column is worked out once.
+    std::vector<int> columns;
+    columns.reserve(static_cast<std::size_t>(x1 - x0));
+    for (int64_t x = x0; x < x1; ++x) {
+        const int srcX = sx + SourceIndex(x - dx, sw, dw);
+        columns.push_back(srcX >= 0 && srcX < src.width ? srcX : -1);
+    }
     for (int64_t y = y0; y < y1; ++y) {
         const int srcY = sy + SourceIndex(y - dy, sh, dh);
         if (srcY < 0 || srcY >= src.height) continue;
+        const uint8_t* from = src.bits.data() + Bytes(srcY, src.stride());
+        uint8_t* to = dst.bits.data() + Bytes(y, dst.stride());
         for (int64_t x = x0; x < x1; ++x) {
-            const int srcX = sx + SourceIndex(x - dx, sw, dw);
-            if (srcX < 0 || srcX >= src.width) continue;
-            dst.setBlack(static_cast<int>(x), static_cast<int>(y), src.isBlack(srcX, srcY));
+            const int srcX = columns[static_cast<std::size_t>(x - x0)];
+            if (srcX < 0) continue;
+            const bool white = (from[srcX >> 3] >> (7 - (srcX & 7))) & 1;
+            const auto mask = static_cast<uint8_t>(0x80u >> (x & 7));
+            uint8_t& byte = to[x >> 3];
+            byte = white ? static_cast<uint8_t>(byte | mask) : static_cast<uint8_t>(byte & ~mask);
         }
     }
 }

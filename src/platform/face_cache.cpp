@@ -7,10 +7,10 @@
 #include <string_view>
 #include <tuple>
 
-#include <fontconfig/fontconfig.h>
 #include <unistd.h>
 
 #include "platform/ascii_case.h"
+#include "platform/font_libraries.h"
 #include "platform/utf8_text.h"
 
 namespace tsy::detail {
@@ -53,43 +53,45 @@ struct Match {
 };
 
 bool HasFamily(FcPattern* font, const std::string& wanted) {
+    const FontconfigApi& fc = *Fontconfig();
     FcChar8* family = nullptr;
-    for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+    for (int i = 0; fc.FcPatternGetString(font, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
         if (EqualsIgnoringCase(reinterpret_cast<const char*>(family), wanted)) return true;
     }
     return false;
 }
 
 Match Lookup(const std::string& family, bool bold, bool italic) {
+    const FontconfigApi& fc = *Fontconfig();
     Match match;
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
+    FcPattern* pattern = fc.FcPatternCreate();
+    fc.FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    fc.FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    fc.FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    fc.FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    fc.FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    fc.FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* font = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
+    FcPattern* font = fc.FcFontMatch(nullptr, pattern, &result);
+    fc.FcPatternDestroy(pattern);
     if (font == nullptr) return match;
     FcChar8* file = nullptr;
     FcChar8* name = nullptr;
     int weight = FC_WEIGHT_REGULAR;
     int slant = FC_SLANT_ROMAN;
-    if (FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch) {
+    if (fc.FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch) {
         match.file = reinterpret_cast<const char*>(file);
     }
-    FcPatternGetInteger(font, FC_INDEX, 0, &match.index);
-    if (FcPatternGetString(font, FC_FAMILY, 0, &name) == FcResultMatch) {
+    fc.FcPatternGetInteger(font, FC_INDEX, 0, &match.index);
+    if (fc.FcPatternGetString(font, FC_FAMILY, 0, &name) == FcResultMatch) {
         match.family = reinterpret_cast<const char*>(name);
     }
-    FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
-    FcPatternGetInteger(font, FC_SLANT, 0, &slant);
+    fc.FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
+    fc.FcPatternGetInteger(font, FC_SLANT, 0, &slant);
     match.familyMatches = HasFamily(font, family);
     match.bold = weight >= FC_WEIGHT_DEMIBOLD;
     match.italic = slant != FC_SLANT_ROMAN;
-    FcPatternDestroy(font);
+    fc.FcPatternDestroy(font);
     return match;
 }
 
@@ -168,14 +170,14 @@ private:
     bool StartFreetype() {
         if (!freetypeStarted_) {
             freetypeStarted_ = true;
-            freetypeOk_ = FT_Init_FreeType(&library_) == 0;
+            freetypeOk_ = Freetype() && Freetype()->FT_Init_FreeType(&library_) == 0;
         }
         return freetypeOk_;
     }
     bool StartFontconfig() {
         if (!fontconfigStarted_) {
             fontconfigStarted_ = true;
-            fontconfigOk_ = FcInit() == FcTrue;
+            fontconfigOk_ = Fontconfig() && Fontconfig()->FcInit() == FcTrue;
         }
         return fontconfigOk_;
     }
@@ -185,9 +187,9 @@ private:
         auto found = files_.find(key);
         if (found != files_.end()) return found->second;
         FT_Face face = nullptr;
-        if (FT_New_Face(library_, file.c_str(), index, &face) != 0) face = nullptr;
+        if (Freetype()->FT_New_Face(library_, file.c_str(), index, &face) != 0) face = nullptr;
         if (face != nullptr && !FT_IS_SCALABLE(face)) {
-            FT_Done_Face(face);
+            Freetype()->FT_Done_Face(face);
             face = nullptr;
         }
         files_[key] = face;

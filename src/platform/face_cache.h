@@ -1,11 +1,11 @@
 // The process-wide font engine behind text_render: fontconfig look-ups and opened FreeType
-// faces, both kept for the life of the process. Everything here runs under FaceCacheMutex().
+// faces, both kept for the life of the process; FreeType's functions come from Freetype().
+// Everything here runs under FaceCacheMutex().
 #pragma once
 
 #include <mutex>
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
+#include "platform/font_libraries.h"
 
 #include "platform/font.h"
 #include "platform/text_render.h"

@@ -1,7 +1,8 @@
 // The application profile: the registry key Software\Corvanta\Tessaly kept as the INI file
 // $XDG_CONFIG_HOME/Corvanta/Tessaly.conf (~/.config when unset), with the registry's section
 // and value names. A missing or unreadable file reads as defaults; writes replace the file
-// atomically. The file is read again on every call, so there is no cache to go stale.
+// atomically. The parsed file is kept while its identity (inode, size, modification time)
+// stays the same, so a change by another process is seen at the next call.
 #pragma once
 
 #include <filesystem>

@@ -8,10 +8,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include <ft2build.h>
-#include FT_OUTLINE_H
-#include FT_TRUETYPE_TABLES_H
-
 #include "platform/face_cache.h"
 #include "platform/utf8_text.h"
 
@@ -19,6 +15,7 @@ namespace tsy {
 
 namespace {
 
+using detail::Freetype;
 using detail::OpenedFace;
 
 constexpr int64_t kMaxEmPixels = 32767;
@@ -42,7 +39,7 @@ int64_t Scale(int64_t units, int64_t em, int64_t unitsPerEm) {
 
 // Ascent and descent in font units: the Windows metrics GDI positions TA_TOP text by.
 std::pair<int64_t, int64_t> CellUnits(FT_Face face) {
-    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    const auto* os2 = static_cast<const TT_OS2*>(Freetype()->FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     if (os2 != nullptr && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
         return {os2->usWinAscent, os2->usWinDescent};
     }
@@ -73,7 +70,7 @@ bool SizeFace(const OpenedFace& opened, const LogFont& lf, LineMetrics* metrics)
         metrics->ascent = metrics->em;
         return false;
     }
-    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(metrics->em)) != 0) {
+    if (Freetype()->FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(metrics->em)) != 0) {
         metrics->ascent = metrics->em;
         return false;
     }
@@ -87,14 +84,16 @@ bool SizeFace(const OpenedFace& opened, const LogFont& lf, LineMetrics* metrics)
 // Loads a glyph as it is drawn and returns its advance in whole pixels.
 int LoadGlyph(const OpenedFace& opened, const LineMetrics& metrics, char32_t c) {
     FT_Face face = opened.face;
-    const FT_UInt index = FT_Get_Char_Index(face, c);
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0) return 0;
+    const FT_UInt index = Freetype()->FT_Get_Char_Index(face, c);
+    if (Freetype()->FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0)
+        return 0;
     FT_GlyphSlot slot = face->glyph;
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
-        if (opened.syntheticBold) FT_Outline_EmboldenXY(&slot->outline, metrics.boldStrength, 0);
+        if (opened.syntheticBold)
+            Freetype()->FT_Outline_EmboldenXY(&slot->outline, metrics.boldStrength, 0);
         if (opened.syntheticItalic) {
             FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
-            FT_Outline_Transform(&slot->outline, &shear);
+            Freetype()->FT_Outline_Transform(&slot->outline, &shear);
         }
     }
     return static_cast<int>((slot->advance.x + metrics.boldStrength + 32) >> 6);
@@ -116,7 +115,7 @@ RenderedGlyph Render(const OpenedFace& opened, const LineMetrics& metrics, char3
     RenderedGlyph g;
     g.advance = LoadGlyph(opened, metrics, c);
     FT_GlyphSlot slot = opened.face->glyph;
-    if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return g;
+    if (Freetype()->FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return g;
     const FT_Bitmap& bitmap = slot->bitmap;
     if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO || bitmap.buffer == nullptr) return g;
     g.drawn = true;
@@ -187,7 +186,8 @@ void PlotDecorations(const OpenedFace& opened, const LogFont& lf, const LineMetr
         PlotBar(left, width, baseline - position - thickness / 2, thickness, plot);
     }
     if (lf.strikeOut) {
-        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+        const auto* os2 =
+            static_cast<const TT_OS2*>(Freetype()->FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
         const int64_t position =
             os2 != nullptr ? Scale(os2->yStrikeoutPosition, metrics.em, face->units_per_EM)
                            : metrics.ascent * 3 / 10;
