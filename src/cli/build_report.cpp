@@ -11,6 +11,7 @@
 #include "symbologies/document_types.h"
 #include "symbologies/pdf417/pdf417_doc.h"
 #include "symbologies/qr/qr_doc.h"
+#include "symbologies/ziggur/ziggur_doc.h"
 
 namespace tsy {
 namespace {
@@ -65,6 +66,11 @@ std::string BuildFailureReason(const CEncoderDoc& doc) {
         return "the symbol height of " + std::to_string(doc.m_SymbolHeight) +
                " mil is out of range for " + Name(doc) + " (1 to " + std::to_string(limit.height) +
                " mil).";
+    }
+    if (const auto* zig = dynamic_cast<const CZiggurDoc*>(&doc); zig && !zig->HostEncodes()) {
+        return "the host message \"" + Utf16ToUtf8(zig->m_HostMessage) +
+               "\" cannot be written as " + Utf16ToUtf8(ZiggurHostLabel(zig->m_HostSymbology)) +
+               " host.";
     }
     return "the message (" + std::to_string(doc.m_MessageBytes.size()) + " bytes) does not fit " +
            Name(doc) + Capacity(doc) + " at a module width of " +

@@ -38,6 +38,13 @@ constexpr const char* kSymbologies[] = {
     // Newer than the texts above: the one line of the standard QR option.
     "/qrmodel=2 (or iso) QR as standard ISO 18004 Model 2, which every QR reader reads",
     "",
+    "Ziggur:",
+    "/symbol=ZIGGUR stacked symbol on a linear host",
+    "/host=[C39|EAN|ITF|ITFB|C93|C128] host symbology (default C39)",
+    "/hostmessage=text of the host symbol",
+    "/symmetry=[0|1|2] none, top and bottom, even layers (default 2)",
+    "/barrier=[0|1] barrier rows (default 0)",
+    "",
 };
 
 constexpr const char* kEci[] = {

@@ -12,6 +12,7 @@
 #include "cli/option_names.h"
 #include "cli/output_name.h"
 #include "cli/utf8.h"
+#include "cli/ziggur_options.h"
 #include "document/encoder_doc.h"
 #include "encoders/pdf417/pdf417.h"
 #include "encoders/qr/qr_encoder.h"
@@ -51,6 +52,8 @@ bool SelectSymbology(const std::string& upper, Selection* out) {
         *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM")};
     else if (has("QR"))
         *out = {DocumentKind::QR, CP_CLASS_2D, false};
+    else if (has("ZIGGUR"))  // after the designed keywords, so none of them changes meaning
+        *out = {DocumentKind::Ziggur, CP_CLASS_2D, false};
     else
         return false;
     return true;
@@ -83,8 +86,9 @@ std::string Upper(std::string_view s) {
 
 // Text options that make no sense bare: "/ofile" as the last argument would otherwise write
 // a file named TRUE.wmf.
-const char* const kTextOptions[] = {"ofile",    "ifile",    "symbol", "caption", "message",
-                                    "codepage", "appendid", "defext", "batch",   "qrmodel"};
+const char* const kTextOptions[] = {"ofile",    "ifile",       "symbol",   "caption", "message",
+                                    "codepage", "appendid",    "defext",   "batch",   "qrmodel",
+                                    "host",     "hostmessage", "symmetry", "barrier"};
 
 // The QR document's model value for /qrmodel: 0 and 1 are the program's own symbol, 2 or "iso" the
 // standard one; -1 for anything else.
@@ -214,6 +218,8 @@ ProducerOutcome Run::Build(const Selection& selection) {
     } else {
         options.message = MarkRawControls(options.message, doc->m_ViewStyle);
     }
+    if (options.hostMessage)
+        options.hostMessage = MarkRawControls(*options.hostMessage, doc->m_ViewStyle);
     options.menuSymbol = selection.menu;
     std::string writeError;
     bool wrote = false;
@@ -282,6 +288,8 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
             return ProduceFromDocument(*file, info, sink);
     }
     run.ReadOptions();
+    if (const std::string bad = ReadZiggurOptions(info, &run.options); !bad.empty())
+        return run.Fail(kExitUsage, bad);
     if (run.options.message.empty() && !info.Has("batch")) {
         if (run.options.inputFile.empty()) {
             if (run.keyword.empty()) return {false, kExitUsage};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tsy {
@@ -28,6 +29,11 @@ struct CommandLineOptions {
     bool leadingFnc3 = false;
     bool leadingTilde = false;
     bool menuSymbol = false;
+    // Ziggur only; absent values keep the document's.
+    int32_t hostSymbology = -1;  // 0..5, the order of the document's host choices
+    std::optional<std::u16string> hostMessage;
+    int32_t symmetry = -1;
+    int32_t barrierRows = -1;
 };
 
 }  // namespace tsy

@@ -11,6 +11,7 @@
 #include "platform/message_sink.h"
 #include "platform/safe_file.h"
 #include "platform/utf8_text.h"
+#include "symbologies/ziggur/ziggur_doc.h"
 
 namespace tsy {
 namespace {
@@ -42,12 +43,16 @@ public:
           style_(doc.m_ViewStyle),
           message_(doc.m_Message),
           caption_(doc.m_Caption),
-          codepage_(doc.m_Codepage) {}
+          codepage_(doc.m_Codepage),
+          ziggur_(dynamic_cast<CZiggurDoc*>(&doc)) {
+        if (ziggur_) hostMessage_ = ziggur_->m_HostMessage;
+    }
     ~DocumentGuard() {
         doc_.m_ViewStyle = style_;
         doc_.m_Message = message_;
         doc_.m_Caption = caption_;
         doc_.m_Codepage = codepage_;
+        if (ziggur_) ziggur_->m_HostMessage = hostMessage_;
         // The picture of the last line would stay until the next build otherwise.
         if (built_) doc_.BuildSymbol();
     }
@@ -61,6 +66,8 @@ private:
     std::u16string message_;
     std::u16string caption_;
     int32_t codepage_;
+    CZiggurDoc* ziggur_;  // its host message keeps the document's style, not the lines'
+    std::u16string hostMessage_;
     bool built_ = false;
 };
 
@@ -213,6 +220,7 @@ BatchOutcome RunBatchBuild(CEncoderDoc& doc, BatchSettings& settings, BatchLines
                            const BatchCallbacks& callbacks) {
     Run run{doc, settings, lines, callbacks, {}};
     DocumentGuard guard(doc);
+    if (auto* ziggur = dynamic_cast<CZiggurDoc*>(&doc)) ziggur->RestyleHostMessage(settings.style);
     doc.m_ViewStyle = settings.style;
     while (settings.mask.empty()) {
         if (!callbacks.chooseOutputFile || !callbacks.chooseOutputFile(settings))

@@ -9,27 +9,13 @@
 #include "symbologies/code39/code39_doc.h"
 #include "symbologies/pdf417/pdf417_doc.h"
 #include "symbologies/qr/qr_doc.h"
+#include "symbologies/ziggur/ziggur_doc.h"
 
 namespace tsy {
 
 namespace {
 
-// Ziggur and animated Aztec documents are not built yet; their files and names are known.
-constexpr DocumentType kZiggurDocumentType{
-    DocumentKind::Ziggur,
-    130,
-    u"Ziggur",
-    u"Ziggur Barcode (*.zig)",
-    u".zig",
-    u"BarcodeZiggur",
-    u"Barcode Symbol - Ziggur",
-    kZiggurClassId,
-    {.elementWidth = 5, .elementHeight = 10, .symbolHeight = 250, .moduleRows = 20, .useEci = 0},
-    4000,
-    {250, 250},
-    [] { return std::unique_ptr<CEncoderDoc>(); },
-};
-
+// The animated Aztec document is not built yet; its files and names are known.
 constexpr DocumentType kAztecAnimatedDocumentType{
     DocumentKind::AztecAnimated,
     150,

@@ -14,6 +14,7 @@
 #include "support/zxing_decode.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
+#include "symbologies/ziggur/ziggur_doc.h"
 
 namespace tsy {
 namespace {
@@ -72,6 +73,8 @@ std::unique_ptr<CEncoderDoc> Document(DocumentKind kind, const std::u16string& m
     auto doc = CreateDocument(kind);
     if (!doc) return doc;
     doc->m_Message = message;
+    // A new Ziggur document has no host message, and its Code 39 host needs one.
+    if (auto* ziggur = dynamic_cast<CZiggurDoc*>(doc.get())) ziggur->m_HostMessage = u"AB";
     doc->BuildSymbol();
     return doc;
 }
@@ -417,5 +420,40 @@ TEST(BatchLines, LongListsRunInBoundedMemory) {
     if (peak[0] < 0) GTEST_SKIP() << "no VmHWM";
     EXPECT_LT(peak[1] - peak[0], 4096) << peak[0] << " kB, then " << peak[1] << " kB";
 }
+}  // namespace
+}  // namespace tsy
+
+namespace tsy {
+namespace {
+
+// The host message stays in the document's markup style while the lines bring theirs, also in
+// the copies of a threaded run.
+TEST(BatchBuild, ZiggurHostKeepsTheDocumentsStyle) {
+    for (unsigned threads : {1u, 2u}) {
+        TempDir dir;
+        CZiggurDoc doc;
+        doc.m_HostSymbology = kZiggurHostCode128;
+        doc.m_HostMessage = u"A[HT]b";  // bracket style, the document's
+        doc.m_Symmetry = 0;
+        doc.m_Message = u"KEEP";
+        ASSERT_TRUE(doc.BuildSymbol());
+        const std::string before = StoreDocumentBytes(doc);
+        BatchSettings settings;
+        settings.mask = Utf8ToUtf16Text((dir / "z.bmp").string());
+        settings.naming = BatchNaming::MaskAndNumber;
+        settings.style = MarkupStyle::C;
+        settings.threads = threads;
+        Outcome o;
+        RunBatch(doc, settings, u"one\\ttab\r\ntwo", o);
+        ASSERT_EQ(o.out.result, BatchResult::Created) << threads;
+        for (const char* name : {"z1.bmp", "z2.bmp"}) {
+            const test::Decoded d = DecodeBmp(ReadFile(dir / name), Symbology::Code128);
+            ASSERT_TRUE(d.ok) << name << " " << d.error;
+            EXPECT_EQ(d.bytes, "A\tb") << name;
+        }
+        EXPECT_EQ(StoreDocumentBytes(doc), before);
+    }
+}
+
 }  // namespace
 }  // namespace tsy

@@ -15,6 +15,8 @@ for spec in "AZTEC azt" "AZTECM azt" "PDF 417" "QR qr" "C128 128" "C128M 128" "C
   "$bin" /symbol="$1" /message=Ab1 /xelement=10 /ysize=60 \
     /ofile="$out/$(echo "$1" | tr '[:upper:]' '[:lower:]').$2"
 done
+"$bin" /symbol=ZIGGUR /message=Ab1 /host=ITFB /hostmessage=1234 /symmetry=1 /barrier=1 \
+  /ofile="$out/ziggur.zig"
 python3 - "$out" <<'PY'
 import struct, sys
 
@@ -39,6 +41,7 @@ sections = {  # extension: registry index, type section
     'qr': (3, i32(0) + i32(1) + i32(1)),
     '128': (4, i32(0) + text('') + text('') + b'\0\0' + i32(1) + i32(0)),
     'C39': (5, i32(0) + i32(0)),
+    'zig': (1, i32(0) + i32(0) + i32(2) + text('AB') + i32(0)),
 }
 for ext, (index, section) in sections.items():
     for version in (150, 301):

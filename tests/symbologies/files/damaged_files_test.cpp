@@ -14,6 +14,7 @@
 #include "symbologies/files/file_test_support.h"
 #include "symbologies/pdf417/pdf417_doc.h"
 #include "symbologies/qr/qr_doc.h"
+#include "symbologies/ziggur/ziggur_doc.h"
 
 namespace tsy {
 namespace {
@@ -37,6 +38,10 @@ bool TypeFieldsOk(const CEncoderDoc& doc) {
     if (auto* d = dynamic_cast<const CCode128Doc*>(&doc))
         return In(d->m_MenuOpcode, 0, 7) && In(d->m_MenuId, 0, 106) && d->m_MenuData.size() <= 8 &&
                d->m_MenuOffset.size() <= 3;
+    if (auto* d = dynamic_cast<const CZiggurDoc*>(&doc))
+        return In(d->m_HostSymbology, 0, 5) && In(d->m_BarrierRows, 0, 1) &&
+               In(d->m_Symmetry, 0, 2) && In(d->m_MenuSymbol, 0, 1) &&
+               d->m_HostMessage.size() <= kZiggurHostTextMax;
     return dynamic_cast<const CCode39Doc*>(&doc) != nullptr;
 }
 

@@ -13,6 +13,7 @@
 #include "symbologies/files/file_test_support.h"
 #include "symbologies/pdf417/pdf417_doc.h"
 #include "symbologies/qr/qr_doc.h"
+#include "symbologies/ziggur/ziggur_doc.h"
 
 namespace tsy {
 namespace {
@@ -46,6 +47,9 @@ public:
             d->m_MenuData = u"FF";
         } else if (auto* d = dynamic_cast<CCode39Doc*>(&doc)) {
             d->m_CheckCharacter = 1;
+        } else if (auto* d = dynamic_cast<CZiggurDoc*>(&doc)) {
+            d->m_HostMessage = u"CHANGED";
+            d->m_Symmetry = 0;
         }
         doc.BuildSymbol();
         return confirm_;
@@ -69,6 +73,8 @@ TEST(EditSymbol, CancelRestoresEveryField) {
         doc->m_Codepage = 28591;
         doc->ApplyFontDescription(u"01,DejaVu Serif,h90,w400,i0,u0,s1,c0");
         if (auto* d = dynamic_cast<CCode128Doc*>(doc.get())) d->m_Message = u"AB\\t1";
+        if (auto* d = dynamic_cast<CZiggurDoc*>(doc.get()))
+            d->m_HostMessage = u"AB";  // none by default
         ASSERT_TRUE(doc->BuildSymbol());
         const std::string before = StoreDocumentBytes(*doc);
         const MessageBytes bytesBefore = doc->m_MessageBytes;

@@ -15,6 +15,7 @@
 #include "symbologies/files/file_test_support.h"
 #include "symbologies/pdf417/pdf417_doc.h"
 #include "symbologies/qr/qr_doc.h"
+#include "symbologies/ziggur/ziggur_doc.h"
 
 namespace tsy {
 namespace {
@@ -72,6 +73,12 @@ std::unique_ptr<CEncoderDoc> MakeNonDefault(DocumentKind kind) {
         d->m_MenuCode = 1;
         d->m_ViewStyle = MarkupStyle::Binary;
         d->m_Message = u"CODE 39";
+    } else if (auto* d = dynamic_cast<CZiggurDoc*>(doc.get())) {
+        d->m_HostSymbology = kZiggurHostCode128;
+        d->m_HostMessage = u"Host[HT]1";
+        d->m_BarrierRows = 1;
+        d->m_Symmetry = 1;
+        d->m_MenuSymbol = 1;  // "Default Host Height" is not in the file and stays on
     }
     return doc;
 }
@@ -107,6 +114,13 @@ void ExpectSameOptions(const CEncoderDoc& a, const CEncoderDoc& b) {
         ASSERT_TRUE(y);
         EXPECT_EQ(std::tie(x->m_CheckCharacter, x->m_MenuCode),
                   std::tie(y->m_CheckCharacter, y->m_MenuCode));
+    } else if (auto* x = dynamic_cast<const CZiggurDoc*>(&a)) {
+        auto* y = dynamic_cast<const CZiggurDoc*>(&b);
+        ASSERT_TRUE(y);
+        EXPECT_EQ(std::tie(x->m_HostSymbology, x->m_HostMessage, x->m_BarrierRows, x->m_Symmetry,
+                           x->m_MenuSymbol),
+                  std::tie(y->m_HostSymbology, y->m_HostMessage, y->m_BarrierRows, y->m_Symmetry,
+                           y->m_MenuSymbol));
     }
 }
 
@@ -126,8 +140,9 @@ void ExpectSameBase(const CEncoderDoc& a, const CEncoderDoc& b) {
     EXPECT_EQ(a.m_Version, b.m_Version);
 }
 
-constexpr DocumentKind kKinds[] = {DocumentKind::Aztec, DocumentKind::PDF417, DocumentKind::QR,
-                                   DocumentKind::Code128, DocumentKind::Code39};
+constexpr DocumentKind kKinds[] = {DocumentKind::Aztec,  DocumentKind::PDF417,
+                                   DocumentKind::QR,     DocumentKind::Code128,
+                                   DocumentKind::Code39, DocumentKind::Ziggur};
 
 TEST(EveryDocumentType, RoundTripsWithEveryFieldSet) {
     test::TempDir dir;
