@@ -14,6 +14,7 @@
 #include "cli/utf8.h"
 #include "document/encoder_doc.h"
 #include "export/document_export.h"
+#include "export/gif_animation_writer.h"
 #include "imaging/raster_limits.h"
 #include "message/codepage_table.h"
 #include "message/codepage_translator.h"
@@ -21,6 +22,7 @@
 #include "platform/ascii_case.h"
 #include "platform/message_sink.h"
 #include "platform/screen.h"
+#include "symbologies/aztec/aztec_animated_doc.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
 
@@ -99,11 +101,36 @@ std::string CheckSizes(const CommandLineOptions& o) {
 
 // An output name with the document type's own extension saves the document file; every other
 // name keeps the export dispatch.
+// The animated sequence is always written as its GIF frames.
 bool WriteBuiltDocument(CEncoderDoc& doc, const std::u16string& name, std::string* error) {
     const std::filesystem::path path(NameToBytes(name));
     const DocumentType* own = FindDocumentTypeByExtension(ExtensionOf(name));
     if (own && own->kind == doc.Kind()) return SaveDocument(doc, path, error);
+    if (const auto* animated = dynamic_cast<const CAztecAnimatedDoc*>(&doc)) {
+        std::string reason;
+        if (animated->WriteGif(path, &reason)) return true;
+        // The safe save names the file in its reason; the sequence's own reasons do not.
+        *error = reason.find(':') != std::string::npos ? reason : "Nothing was written: " + reason;
+        return false;
+    }
     return ExportDocumentToFile(doc, path, error);
+}
+
+// The animated sequence's numbers must fit its GIF fields; a message says which one does not.
+std::string CheckAnimationOptions(const CommandLineOptions& o) {
+    using Doc = CAztecAnimatedDoc;
+    if (o.symbols < 2 || o.symbols > Doc::kMaxAnimationSymbols) {
+        return "Nothing was written: an animated sequence needs /symbols=2 to " +
+               std::to_string(Doc::kMaxAnimationSymbols) + " (given " + std::to_string(o.symbols) +
+               ").";
+    }
+    if (o.frameTime < Doc::kMinFrameTime || o.frameTime > Doc::kMaxFrameTime) {
+        return "Frame time out of range: /frametime=" + std::to_string(o.frameTime) +
+               " (1 to 65535 hundredths of a second).";
+    }
+    if (o.loops < 0 || o.loops > Doc::kMaxLoops)
+        return "Loop count out of range: /loops=" + std::to_string(o.loops) + " (0 to 65535).";
+    return {};
 }
 
 // The first free argument that names a file of one of the document types, if any.
@@ -146,6 +173,7 @@ struct Run {
     std::string keyword;
     std::u16string defext = u"wmf";
     std::string fileBytes;
+    bool animated = false;  // the GIF sequence: its names end in .gif
     bool fromFile = false;
 
     ProducerOutcome Fail(int status, const std::string& text) {
@@ -158,11 +186,14 @@ struct Run {
 
 void Run::ReadOptions() {
     auto text = [&](const char* name) { return Utf8ToUtf16(info.Text(name)); };
+    keyword = info.Text("symbol");
+    Selection selection{};
+    animated = SelectSymbology(Upper(keyword), &selection) &&
+               selection.kind == DocumentKind::AztecAnimated;
     options.outputName = NameToUtf16(info.Text("ofile"));
     if (!options.outputName.empty())
-        options.outputName = EnsureExtension(options.outputName, u"wmf");
+        options.outputName = EnsureExtension(options.outputName, animated ? u"gif" : u"wmf");
     options.inputFile = NameToUtf16(info.Text("ifile"));
-    keyword = info.Text("symbol");
     options.caption = text("caption");
     options.message = text("message");
     options.elementWidth = info.Integer("xelement", 0);
@@ -181,7 +212,8 @@ void Run::ReadOptions() {
     // The caption is settled before a file may replace the message.
     if (options.caption.empty() && info.Integer("addcaption", 1) != 0)
         options.caption = options.message;
-    if (options.outputName.empty()) options.outputName = DeriveOutputName(options.caption, defext);
+    if (options.outputName.empty())
+        options.outputName = DeriveOutputName(options.caption, animated ? u"gif" : defext);
 }
 
 ProducerOutcome Run::Build(const Selection& selection) {
@@ -241,6 +273,7 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
         out << FullHelpText();
         return {true, kExitWritten};
     }
+    InstallGifAnimationWriter();
     Run run{info, sink, {}, {}, u"wmf", {}, false};
     if (const std::string unknown = CheckOptionNames(info); !unknown.empty())
         return run.Fail(kExitUsage, unknown);
@@ -275,6 +308,10 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
     }
     if (const std::string tooLarge = CheckSizes(run.options); !tooLarge.empty())
         return run.Fail(kExitUsage, tooLarge);
+    if (run.animated) {
+        if (const std::string bad = CheckAnimationOptions(run.options); !bad.empty())
+            return run.Fail(kExitUsage, bad);
+    }
     return run.Build(selection);
 }
 

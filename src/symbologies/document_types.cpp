@@ -4,6 +4,7 @@
 
 #include "document/class_ids.h"
 #include "platform/ascii_case.h"
+#include "symbologies/aztec/aztec_animated_doc.h"
 #include "symbologies/aztec/aztec_doc.h"
 #include "symbologies/code128/code128_doc.h"
 #include "symbologies/code39/code39_doc.h"
@@ -14,7 +15,7 @@ namespace tsy {
 
 namespace {
 
-// Ziggur and animated Aztec documents are not built yet; their files and names are known.
+// Ziggur documents are not built yet; their files and names are known.
 constexpr DocumentType kZiggurDocumentType{
     DocumentKind::Ziggur,
     130,
@@ -25,21 +26,6 @@ constexpr DocumentType kZiggurDocumentType{
     u"Barcode Symbol - Ziggur",
     kZiggurClassId,
     {.elementWidth = 5, .elementHeight = 10, .symbolHeight = 250, .moduleRows = 20, .useEci = 0},
-    4000,
-    {250, 250},
-    [] { return std::unique_ptr<CEncoderDoc>(); },
-};
-
-constexpr DocumentType kAztecAnimatedDocumentType{
-    DocumentKind::AztecAnimated,
-    150,
-    u"Aztec",
-    u"Aztec Animated Barcode (*.azta)",
-    u".azta",
-    u"BarcodeAztecAnimated",
-    u"Barcode Symbol - Aztec Animated",
-    kAztecAnimatedClassId,
-    {.elementWidth = 25, .elementHeight = 25, .symbolHeight = 250, .moduleRows = 1, .useEci = 1},
     4000,
     {250, 250},
     [] { return std::unique_ptr<CEncoderDoc>(); },
