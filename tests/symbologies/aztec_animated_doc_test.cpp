@@ -115,8 +115,9 @@ TEST(AztecAnimatedDoc, MenuSymbolsKeepCodepageAndEci) {
     ASSERT_TRUE(doc.BuildSymbol());
     EXPECT_EQ(doc.m_Codepage, 65001);
     bool escapes = false;
-    EXPECT_EQ(doc.EncoderBytes(&escapes), "\x1b"
-                                          "226MENU MENU");
+    EXPECT_EQ(doc.EncoderBytes(&escapes),
+              "\x1b"
+              "226MENU MENU");
     EXPECT_TRUE(escapes);
 
     doc.m_Codepage = 0;
