@@ -25,10 +25,15 @@ class GifAnimationTest : public testing::Test {
 protected:
     void SetUp() override {
         InstallGifAnimationWriter();
-        // Builds write the temporary GIF; keep it in the test's own folder.
+        // Builds write the temporary GIF and closing writes the settings: both stay in the
+        // test's own folder.
         setenv("TEMP", dir_.path().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (dir_ / "cfg").c_str(), 1);
     }
-    void TearDown() override { unsetenv("TEMP"); }
+    void TearDown() override {
+        unsetenv("TEMP");
+        unsetenv("XDG_CONFIG_HOME");
+    }
 
     TempDir dir_;
 };
