@@ -260,7 +260,9 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
         return fail(kExitUsage, file + ": " + (error.empty() ? kFailedToOpenDocument : error));
     if (!doc->m_Picture.HasPicture())
         return fail(kExitFailed, "The symbol could not be built: the document holds no picture.");
-    const std::u16string output = EnsureExtension(NameToUtf16(info.Text("ofile")), u"wmf");
+    const bool animated = doc->Kind() == DocumentKind::AztecAnimated;
+    const std::u16string output =
+        EnsureExtension(NameToUtf16(info.Text("ofile")), animated ? u"gif" : u"wmf");
     if (!WriteBuiltDocument(*doc, output, &error)) return fail(kExitFailed, error);
     return {true, kExitWritten};
 }

@@ -52,7 +52,7 @@ TEST_F(AnimatedProducerTest, OwnExtensionSavesTheDocument) {
     // A compound file, rebuilt into the same GIF by a second run.
     EXPECT_EQ(ReadFile("seq.azta").substr(0, 4), "\xD0\xCF\x11\xE0");
     ASSERT_EQ(Run(With({"/ofile=a.gif", "/loops=4"})).status, 0);
-    const auto again = Run({"seq.azta", "/ofile=b.gif"});
+    const auto again = Run({"seq.azta", "/ofile=b"});
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(ReadFile("b.gif"), ReadFile("a.gif"));
 }
