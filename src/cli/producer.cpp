@@ -106,13 +106,8 @@ bool WriteBuiltDocument(CEncoderDoc& doc, const std::u16string& name, std::strin
     const std::filesystem::path path(NameToBytes(name));
     const DocumentType* own = FindDocumentTypeByExtension(ExtensionOf(name));
     if (own && own->kind == doc.Kind()) return SaveDocument(doc, path, error);
-    if (const auto* animated = dynamic_cast<const CAztecAnimatedDoc*>(&doc)) {
-        std::string reason;
-        if (animated->WriteGif(path, &reason)) return true;
-        // The safe save names the file in its reason; the sequence's own reasons do not.
-        *error = reason.find(':') != std::string::npos ? reason : "Nothing was written: " + reason;
-        return false;
-    }
+    if (const auto* animated = dynamic_cast<const CAztecAnimatedDoc*>(&doc))
+        return animated->WriteGif(path, error);
     return ExportDocumentToFile(doc, path, error);
 }
 

@@ -278,6 +278,7 @@ TEST_F(GifAnimationTest, WriteReplacesAFileOnlyWithACompleteOne) {
     doc.m_SymbolCount = 1;
     test::WriteFile(path, "old");
     EXPECT_FALSE(doc.WriteGif(path, &error));
+    EXPECT_EQ(error, "Nothing was written: an animated sequence needs at least 2 symbols.");
     EXPECT_EQ(test::ReadFile(path), "old");
 }
 

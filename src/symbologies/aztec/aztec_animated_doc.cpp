@@ -106,11 +106,14 @@ bool CAztecAnimatedDoc::EncodeGif(std::string* bytes, std::string* error) const 
 
 bool CAztecAnimatedDoc::WriteGif(const std::filesystem::path& path, std::string* error) const {
     if (path.empty()) {
-        SetError(error, "no output file name.");
+        SetError(error, "Nothing was written: no output file name.");
         return false;
     }
-    std::string bytes;
-    if (!EncodeGif(&bytes, error)) return false;
+    std::string bytes, reason;
+    if (!EncodeGif(&bytes, &reason)) {
+        if (error) *error = "Nothing was written: " + reason;
+        return false;
+    }
     return SaveBytesSafely(path, bytes, error, Durability::Atomic);
 }
 

@@ -32,7 +32,7 @@ public:
     void LoadTypeSection(CArchive& ar) override;
 
     // Writes the frames of the last build to path, replacing the file only when the new one is
-    // complete. False (with a reason in *error when given) for fewer than 2 symbols, an empty
+    // complete. False (with a message in *error when given) for fewer than 2 symbols, an empty
     // path, a strip not built for the present symbol count, or a file that cannot be written.
     bool WriteGif(const std::filesystem::path& path, std::string* error = nullptr) const;
     // The GIF file of the last build; false as WriteGif when there is nothing to write.
