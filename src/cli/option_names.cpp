@@ -7,9 +7,9 @@ namespace tsy {
 namespace {
 
 constexpr std::string_view kOptionNames[] = {
-    "help",      "ofile", "ifile",    "symbol",   "addcaption", "caption", "message",
-    "xelement",  "ysize", "fontsize", "codepage", "addmessage", "eci",     "symbols",
-    "frametime", "loops", "appendid", "defext",   "fnc3trail",  "fnc3lead"};
+    "help",    "version",   "ofile", "ifile",    "symbol",   "addcaption", "caption",
+    "message", "xelement",  "ysize", "fontsize", "codepage", "addmessage", "eci",
+    "symbols", "frametime", "loops", "appendid", "defext",   "fnc3trail",  "fnc3lead"};
 
 // One letter replaced, added or left out.
 bool OneEditApart(std::string_view a, std::string_view b) {

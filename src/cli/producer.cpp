@@ -13,6 +13,8 @@
 #include "cli/output_name.h"
 #include "cli/utf8.h"
 #include "document/encoder_doc.h"
+#include "encoders/pdf417/pdf417.h"
+#include "encoders/qr/qr_encoder.h"
 #include "export/document_export.h"
 #include "export/gif_animation_writer.h"
 #include "imaging/raster_limits.h"
@@ -22,6 +24,7 @@
 #include "platform/ascii_case.h"
 #include "platform/message_sink.h"
 #include "platform/screen.h"
+#include "platform/version.h"
 #include "symbologies/aztec/aztec_animated_doc.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
@@ -33,24 +36,23 @@ struct Selection {
     DocumentKind kind;
     uint32_t classMask;
     bool menu;
-    uint32_t defaultCodepage;  // what code page 0 becomes in the build
 };
 
 // Substring tests in this order; the first hit wins ("AZTECANIMATED" before "AZTEC").
 bool SelectSymbology(const std::string& upper, Selection* out) {
     auto has = [&](const char* s) { return upper.find(s) != std::string::npos; };
     if (has("C128"))
-        *out = {DocumentKind::Code128, CP_CLASS_LINEAR, has("C128M"), CP_ASCII};
+        *out = {DocumentKind::Code128, CP_CLASS_LINEAR, has("C128M")};
     else if (has("C39"))
-        *out = {DocumentKind::Code39, CP_CLASS_LINEAR, false, CP_ASCII};
+        *out = {DocumentKind::Code39, CP_CLASS_LINEAR, false};
     else if (has("PDF"))
-        *out = {DocumentKind::PDF417, CP_CLASS_2D, false, CP_CP437};
+        *out = {DocumentKind::PDF417, CP_CLASS_2D, false};
     else if (has("AZTECANIMATED"))
-        *out = {DocumentKind::AztecAnimated, CP_CLASS_2D, false, CP_ISO8859_1};
+        *out = {DocumentKind::AztecAnimated, CP_CLASS_2D, false};
     else if (has("AZTEC"))
-        *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM"), CP_ISO8859_1};
+        *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM")};
     else if (has("QR"))
-        *out = {DocumentKind::QR, CP_CLASS_2D, false, CP_ISO8859_1};
+        *out = {DocumentKind::QR, CP_CLASS_2D, false};
     else
         return false;
     return true;
@@ -218,7 +220,7 @@ ProducerOutcome Run::Build(const Selection& selection) {
         // Every byte reaches the symbol: control characters become markup of the document's
         // style, as NUL always did.
         const auto codepage = options.codepage > 0 ? static_cast<uint32_t>(options.codepage)
-                                                   : selection.defaultCodepage;
+                                                   : doc->Type().defaults.codepage;
         options.message =
             FormatMarkup(DecodeMessageFile(fileBytes, codepage), doc->m_ViewStyle, false, false);
     } else {
@@ -262,12 +264,25 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
     return {true, kExitWritten};
 }
 
+std::string VersionText() {
+    char pdf417[16] = {};
+    char qr[16] = {};
+    pdf417::GetPDF417EncoderRevString(pdf417);
+    qr::GetQREncoderRevString(qr);
+    return std::string("tessaly ") + kVersionRecord + "\nPDF417 encoder " + pdf417 +
+           "\nQR encoder " + qr + "\n";
+}
+
 }  // namespace
 
 ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSink& sink,
                                        std::ostream& out) {
     if (info.Boolean("help", false)) {
         out << FullHelpText();
+        return {true, kExitWritten};
+    }
+    if (info.Boolean("version", false)) {
+        out << VersionText();
         return {true, kExitWritten};
     }
     InstallGifAnimationWriter();

@@ -27,6 +27,7 @@ struct DocumentDefaults {
     int32_t symbolHeight;   // mils
     int32_t moduleRows;
     int32_t useEci;
+    uint32_t codepage = 0;  // what the build uses while the document's code page is 0
 };
 
 struct DocumentType {

@@ -82,6 +82,7 @@ public:
     bool TranslateToCodepage(int32_t codepage);
     // Codepage 0 becomes defaultCodepage (and stays); then Accurate := TranslateToCodepage.
     void PrepareMessage(int32_t defaultCodepage);
+    void PrepareMessage() { PrepareMessage(static_cast<int32_t>(type_.defaults.codepage)); }
 
     PixelPair ModulePixels() const;
     int64_t BarPixels() const;

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/row_stride.h"
+
 namespace tsy {
 
 inline constexpr int64_t kMaxRasterSide = 32767;
@@ -10,7 +12,7 @@ inline constexpr int64_t kMaxRasterBytes = int64_t{256} * 1024 * 1024;
 
 // Bytes of one raster row: padded to 16 bits.
 inline constexpr int64_t RasterStride(int64_t widthPx) {
-    return (widthPx + 15) / 16 * 2;
+    return WordAlignedRowBytes(widthPx);
 }
 
 // True when a widthPx x heightPx one-bit raster is within the limits (both sides at least 1).

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "platform/memory_block.h"
+#include "platform/row_stride.h"
 
 namespace tsy {
 
@@ -28,7 +29,7 @@ public:
     explicit operator bool() const { return block_ != nullptr; }
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
-    int32_t stride() const { return (width_ + 15) / 16 * 2; }
+    int32_t stride() const { return static_cast<int32_t>(WordAlignedRowBytes(width_)); }
     const uint8_t* bits() const { return bits_; }
     BlockHandle handle() const { return block_; }
     // Raw bit value of pixel (x, y): 0 or 1 as stored (0 = dark in normal video).

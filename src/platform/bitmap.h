@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/row_stride.h"
+
 namespace tsy {
 
 // One-bit bitmap in CreateBitmap layout: rows top first, padded to 16 bits, bit 0 = black.
@@ -12,7 +14,7 @@ struct Bitmap1 {
     int height = 0;
     std::vector<uint8_t> bits;
 
-    int stride() const { return (width + 15) / 16 * 2; }
+    int stride() const { return static_cast<int>(WordAlignedRowBytes(width)); }
     bool empty() const { return width <= 0 || height <= 0; }
     bool isBlack(int x, int y) const {
         return ((bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride()) +

@@ -196,3 +196,25 @@ TEST_F(TruthTest, ADamagedDocumentGetsOneMessage) {
 
 }  // namespace
 }  // namespace tsy
+
+namespace tsy::test {
+namespace {
+
+class GnuSpellingTest : public TessalyTest {};
+
+TEST_F(GnuSpellingTest, HelpVersionAndDoubleDashOptions) {
+    for (const char* help : {"--help", "-h", "/help"}) {
+        const RunResult r = Run({help});
+        EXPECT_EQ(r.status, 0) << help;
+        EXPECT_NE(r.out.find("/symbol=[C128|C128M|C39|PDF|ACTEC|AZTECM|QR]"), std::string::npos);
+    }
+    const RunResult version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("tessaly 2.0.0.299\nPDF417 encoder ", 0), 0u) << version.out;
+    EXPECT_NE(version.out.find("\nQR encoder "), std::string::npos);
+    EXPECT_EQ(Run({"--symbol", "AZTEC", "--message=hi", "--ofile", "a.png"}).status, 0);
+    EXPECT_EQ(Decode("a.png", Symbology::Aztec).bytes, "hi");
+}
+
+}  // namespace
+}  // namespace tsy::test

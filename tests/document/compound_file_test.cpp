@@ -1,5 +1,6 @@
 #include "document/compound_file.h"
 #include "support/require.h"
+#include "support/test_files.h"
 
 #include <gsf/gsf.h>
 #include <gtest/gtest.h>
@@ -17,24 +18,6 @@ namespace tsy {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::string tmpl = (fs::temp_directory_path() / "tsy-docio-XXXXXX").string();
-        path_ = mkdtemp(tmpl.data());
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::string Pattern(std::size_t n) {
     std::string s(n, '\0');
@@ -113,7 +96,7 @@ TEST(DocumentFile, FlatArchiveReadsLikeTheSameArchiveInACompoundFile) {
 }
 
 TEST(DocumentFile, FilesThatCannotBeOpened) {
-    TempFolder dir;
+    test::TempDir dir;
     for (const fs::path& p : {dir.path() / "missing.qr", dir.path()}) {
         const DocumentFileRead r = ReadDocumentFile(p);
         EXPECT_FALSE(r.ok) << p;
@@ -125,7 +108,7 @@ TEST(DocumentFile, FilesThatCannotBeOpened) {
 }
 
 TEST(DocumentFile, SaveAndLoadThroughTheFile) {
-    TempFolder dir;
+    test::TempDir dir;
     const fs::path path = dir.path() / "sample.417";
     test::SampleDocument doc;
     doc.level = 7;
@@ -166,7 +149,7 @@ TEST(DocumentFile, SaveAndLoadThroughTheFile) {
 }
 
 TEST(DocumentFile, FailedSaveLeavesTheOldFile) {
-    TempFolder dir;
+    test::TempDir dir;
     const fs::path path = dir.path() / "keep.C39";
     std::ofstream(path) << "old contents";
     std::string error;
@@ -174,7 +157,7 @@ TEST(DocumentFile, FailedSaveLeavesTheOldFile) {
         path, kCode39ClassId,
         [](CArchive&) { throw std::runtime_error("document refused to store"); }, &error);
     EXPECT_FALSE(saved);
-    EXPECT_EQ(ReadAll(path), "old contents");
+    EXPECT_EQ(test::ReadFile(path), "old contents");
 }
 
 TEST(DocumentFile, DataEndingEarlyIsUnexpectedFormat) {
@@ -192,7 +175,7 @@ TEST(DocumentFile, DataEndingEarlyIsUnexpectedFormat) {
 // archive and the type's class identifier.
 TEST(DocumentFile, OlefileReadsOurFiles) {
     TSY_REQUIRE_TOOL(fs::exists("/usr/bin/python3"), "/usr/bin/python3");
-    TempFolder dir;
+    test::TempDir dir;
     const ClassId ids[] = {kAztecClassId, kQRClassId, kCode128ClassId};
     const std::size_t sizes[] = {10, 5000, 300000};
     for (std::size_t i = 0; i < std::size(ids); ++i) {
@@ -208,7 +191,7 @@ TEST(DocumentFile, OlefileReadsOurFiles) {
             "print(o.root.clsid)\n"
             "print(o.openstream(\"Contents\").read().hex())' " +
             path.string() + " > " + out.string() + " 2>&1";
-        ASSERT_EQ(std::system(cmd.c_str()), 0) << ReadAll(out);
+        ASSERT_EQ(std::system(cmd.c_str()), 0) << test::ReadFile(out);
         std::ifstream in(out);
         std::string streams, clsid, hex;
         std::getline(in, streams);

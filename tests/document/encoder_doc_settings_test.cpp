@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "document/config_home.h"
 #include "document/encoder_doc.h"
 #include "platform/profile.h"
+#include "support/private_profile.h"
 
 namespace tsy {
 namespace {
@@ -31,7 +31,7 @@ void ExpectDefaults(const CEncoderDoc& doc) {
 }
 
 TEST(EncoderDocSettings, TheDocumentClosedLastSetsTheNextOnesDefaults) {
-    test::ConfigHomeEnvironment::RemoveProfile();
+    test::PrivateProfile::RemoveProfile();
     {
         SettingsDoc doc;
         ExpectDefaults(doc);
@@ -53,11 +53,11 @@ TEST(EncoderDocSettings, TheDocumentClosedLastSetsTheNextOnesDefaults) {
     EXPECT_EQ(lf.weight, 700);
     EXPECT_TRUE(lf.italic);
     EXPECT_EQ(GetProfileString(u"InitialView", u"Font"), u"01,Courier New,h120,w700,i1,u0,s0,c0");
-    test::ConfigHomeEnvironment::RemoveProfile();
+    test::PrivateProfile::RemoveProfile();
 }
 
 TEST(EncoderDocSettings, MissingOrCorruptProfileGivesDefaults) {
-    test::ConfigHomeEnvironment::RemoveProfile();
+    test::PrivateProfile::RemoveProfile();
     ExpectDefaults(SettingsDoc());
 
     const char* corrupt[] = {
@@ -65,23 +65,22 @@ TEST(EncoderDocSettings, MissingOrCorruptProfileGivesDefaults) {
         "[InitialView]\nCapPosition=abc\nViewStyle=\nFont=zz\nCrLfStyle=9999999999999\n",
     };
     for (const char* text : corrupt) {
-        std::filesystem::create_directories(
-            test::ConfigHomeEnvironment::ProfileFile().parent_path());
-        std::ofstream(test::ConfigHomeEnvironment::ProfileFile(), std::ios::binary) << text;
+        std::filesystem::create_directories(test::PrivateProfile::ProfileFile().parent_path());
+        std::ofstream(test::PrivateProfile::ProfileFile(), std::ios::binary) << text;
         SettingsDoc doc;
         ExpectDefaults(doc);
     }
-    test::ConfigHomeEnvironment::RemoveProfile();
+    test::PrivateProfile::RemoveProfile();
 }
 
 TEST(EncoderDocSettings, ValuesAreTakenAsTheyAre) {
-    test::ConfigHomeEnvironment::RemoveProfile();
+    test::PrivateProfile::RemoveProfile();
     WriteProfileInt(u"InitialView", u"CapPosition", 7);
     WriteProfileInt(u"InitialView", u"ViewStyle", 2);
     SettingsDoc doc;
     EXPECT_EQ(doc.m_CapPosition, 7);
     EXPECT_EQ(doc.m_ViewStyle, MarkupStyle::Binary);
-    test::ConfigHomeEnvironment::RemoveProfile();
+    test::PrivateProfile::RemoveProfile();
 }
 
 struct FontCase {

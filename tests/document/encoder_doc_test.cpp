@@ -5,16 +5,15 @@
 #include <functional>
 #include <string>
 
-#include "document/config_home.h"
 #include "document/sheet_runner.h"
 #include "imaging/scalers.h"
 #include "platform/screen.h"
+#include "support/private_profile.h"
 
 namespace tsy {
 namespace {
 
-const auto* const kConfigHome =
-    ::testing::AddGlobalTestEnvironment(new test::ConfigHomeEnvironment);
+const auto* const kConfigHome = ::testing::AddGlobalTestEnvironment(new test::PrivateProfile);
 
 // A document whose encoder draws a fixed 40 x 20 pixel block: enough to exercise the base's
 // build steps without any symbology.
@@ -62,7 +61,7 @@ bool AnyDarkRow(const RgbImage& p, int fromY, int toY) {
 }
 
 TEST(EncoderDoc, BaseDefaults) {
-    test::ConfigHomeEnvironment::RemoveProfile();
+    test::PrivateProfile::RemoveProfile();
     TestDoc doc;
     EXPECT_EQ(doc.m_DefaultExt, u"bmp");
     EXPECT_EQ(doc.m_Version, 301);

@@ -7,7 +7,8 @@
 #include "export/export_source.h"
 #include "export/grey_image.h"
 #include "support/require.h"
-#include "test_files.h"
+#include "support/test_files.h"
+#include "test_picture.h"
 
 namespace tsy {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "export/export_cpp.h"
-#include "test_files.h"
+#include "support/test_files.h"
 
 namespace tsy {
 namespace {

@@ -3,7 +3,8 @@
 #include <cstring>
 
 #include "export/export_source.h"
-#include "test_files.h"
+#include "support/test_files.h"
+#include "test_picture.h"
 
 namespace tsy {
 namespace {

@@ -9,9 +9,9 @@
 
 #include "export/gif_animation_writer.h"
 #include "support/require.h"
+#include "support/test_files.h"
 #include "support/zxing_decode.h"
 #include "symbologies/aztec/aztec_animated_doc.h"
-#include "test_files.h"
 
 namespace tsy {
 namespace {

@@ -4,7 +4,8 @@
 
 #include "export/image_formats.h"
 #include "support/require.h"
-#include "test_files.h"
+#include "support/test_files.h"
+#include "test_picture.h"
 
 namespace tsy {
 namespace {

@@ -8,7 +8,8 @@
 #include <regex>
 #include <vector>
 
-#include "test_files.h"
+#include "support/test_files.h"
+#include "test_picture.h"
 
 namespace tsy {
 namespace {

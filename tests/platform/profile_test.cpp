@@ -1,4 +1,5 @@
 #include "platform/profile.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -20,9 +21,8 @@ protected:
         const char* old = std::getenv("XDG_CONFIG_HOME");
         hadOld_ = old != nullptr;
         if (hadOld_) old_ = old;
-        std::string pattern = (fs::temp_directory_path() / "tsy-profile-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        folder_ = std::make_unique<test::TempDir>();
+        dir_ = folder_->path();
         setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
     }
     void TearDown() override {
@@ -31,8 +31,7 @@ protected:
         } else {
             unsetenv("XDG_CONFIG_HOME");
         }
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
+        folder_.reset();
     }
     void WriteRaw(const std::string& bytes) {
         fs::create_directories(ProfilePath().parent_path());
@@ -45,6 +44,7 @@ protected:
         return text.str();
     }
 
+    std::unique_ptr<test::TempDir> folder_;
     fs::path dir_;
 
 private:

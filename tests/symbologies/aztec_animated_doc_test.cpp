@@ -5,8 +5,8 @@
 #include <string>
 
 #include "document/archive.h"
-#include "document/config_home.h"
 #include "platform/profile.h"
+#include "support/private_profile.h"
 #include "symbologies/document_serialize.h"
 
 namespace tsy {
@@ -126,7 +126,7 @@ TEST(AztecAnimatedDoc, MenuSymbolsKeepCodepageAndEci) {
 }
 
 TEST(AztecAnimatedDoc, SettingsPassFromAClosedDocumentToTheNext) {
-    test::ConfigHomeEnvironment::RemoveProfile();
+    test::PrivateProfile::RemoveProfile();
     {
         CAztecAnimatedDoc doc;
         EXPECT_EQ(doc.m_SymbolCount, 1);
@@ -164,12 +164,12 @@ TEST(AztecAnimatedDoc, SettingsOutsideTheGifFieldsAreClamped) {
         {u"Loops", 65536, &CAztecAnimatedDoc::m_Loops, 65535},
     };
     for (const Row& r : rows) {
-        test::ConfigHomeEnvironment::RemoveProfile();
+        test::PrivateProfile::RemoveProfile();
         ASSERT_TRUE(WriteProfileInt(u"AztecAnimated", r.entry, r.stored));
         CAztecAnimatedDoc doc;
         EXPECT_EQ(doc.*r.field, r.expected) << r.stored;
     }
-    test::ConfigHomeEnvironment::RemoveProfile();
+    test::PrivateProfile::RemoveProfile();
 }
 
 TEST(AztecAnimatedDoc, FileRoundTripBuildsTheSamePicture) {

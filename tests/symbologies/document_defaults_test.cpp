@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "document/config_home.h"
+#include "support/private_profile.h"
 #include "symbologies/aztec/aztec_doc.h"
 #include "symbologies/code128/code128_doc.h"
 #include "symbologies/code39/code39_doc.h"
@@ -12,8 +12,7 @@
 namespace tsy {
 namespace {
 
-const auto* const kConfigHome =
-    ::testing::AddGlobalTestEnvironment(new test::ConfigHomeEnvironment);
+const auto* const kConfigHome = ::testing::AddGlobalTestEnvironment(new test::PrivateProfile);
 
 struct TypeDefaults {
     const char* name;

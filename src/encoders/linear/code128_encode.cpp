@@ -1,6 +1,7 @@
 #include "encoders/linear/code128_detail.h"
 #include "encoders/linear/linear_encoders.h"
 #include "imaging/scalers.h"
+#include "platform/row_stride.h"
 
 namespace tsy::linear {
 namespace {
@@ -9,7 +10,7 @@ OwnedRaster DrawValues(const std::vector<uint8_t>& values, int32_t moduleWidthPx
                        int32_t barHeightPx) {
     if (values.empty()) return {};
     const std::vector<uint8_t> modules = Code128ModuleRow(values);
-    std::vector<uint8_t> packed((modules.size() + 15) / 16 * 2, 0);
+    std::vector<uint8_t> packed(static_cast<std::size_t>(WordAlignedRowBytes(modules.size())), 0);
     PackModuleBytes(packed.data(), modules.data(), static_cast<int32_t>(modules.size()));
     // Like the other encoders, sizes below one pixel are taken as one.
     const int32_t x = moduleWidthPx < 1 ? 1 : moduleWidthPx;

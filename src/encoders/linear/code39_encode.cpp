@@ -4,6 +4,7 @@
 #include "encoders/linear/linear_encoders.h"
 #include "imaging/raster_limits.h"
 #include "imaging/scalers.h"
+#include "platform/row_stride.h"
 
 namespace tsy::linear {
 namespace {
@@ -82,7 +83,8 @@ OwnedRaster Code39Raster(const uint8_t* message, int32_t length, int32_t wideWid
         const int64_t width = Code39PixelWidth(static_cast<int64_t>(expanded.size()), narrow, wide);
         if (!RasterSizeOk(width, height)) return {};
         const std::vector<uint8_t> columns = Code39PixelRow(expanded, narrow, wide);
-        std::vector<uint8_t> packed((columns.size() + 15) / 16 * 2, 0);
+        std::vector<uint8_t> packed(static_cast<std::size_t>(WordAlignedRowBytes(columns.size())),
+                                    0);
         PackModuleBytes(packed.data(), columns.data(), static_cast<int32_t>(columns.size()));
         int32_t pixelWidth = static_cast<int32_t>(columns.size());
         BlockHandle block = ScaleLinearRow(packed.data(), height, &pixelWidth, 1);

@@ -1,6 +1,7 @@
 // The animated Aztec document type: its row and its file section, which wraps the Aztec one.
 #include "document/archive_fields.h"
 #include "document/class_ids.h"
+#include "message/codepage_table.h"
 #include "symbologies/aztec/aztec_animated_doc.h"
 
 namespace tsy {
@@ -14,7 +15,12 @@ constinit const DocumentType kAztecAnimatedDocumentType{
     u"BarcodeAztecAnimated",
     u"Barcode Symbol - Aztec Animated",
     kAztecAnimatedClassId,
-    {.elementWidth = 25, .elementHeight = 25, .symbolHeight = 250, .moduleRows = 1, .useEci = 1},
+    {.elementWidth = 25,
+     .elementHeight = 25,
+     .symbolHeight = 250,
+     .moduleRows = 1,
+     .useEci = 1,
+     .codepage = CP_ISO8859_1},
     4000,
     {250, 250},
     &MakeDocument<CAztecAnimatedDoc>,

@@ -57,7 +57,7 @@ OwnedRaster CAztecDoc::EncodeRaster(int32_t* modulePx) {
     ToBoundedBytes(m_AppendId, CP_ISO8859_1, args.appendId, kAztecAppendIdMax);
 
     if (m_SymbolType == kAztecTypeMenu && !MenuKeepsCodepageAndEci()) m_Codepage = CP_ISO8859_1;
-    PrepareMessage(CP_ISO8859_1);
+    PrepareMessage();
     bool escapes = false;
     const MessageBytes bytes = EncoderBytes(&escapes);
     args.escapeProcessing = escapes ? 1 : 0;

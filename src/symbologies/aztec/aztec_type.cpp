@@ -2,6 +2,7 @@
 #include "document/archive_fields.h"
 #include "document/class_ids.h"
 #include "encoders/aztec/aztec_encoder.h"
+#include "message/codepage_table.h"
 #include "symbologies/aztec/aztec_doc.h"
 
 namespace tsy {
@@ -15,7 +16,12 @@ constinit const DocumentType kAztecDocumentType{
     u"BarcodeAztec",
     u"Barcode Symbol - Aztec",
     kAztecClassId,
-    {.elementWidth = 25, .elementHeight = 25, .symbolHeight = 250, .moduleRows = 1, .useEci = 1},
+    {.elementWidth = 25,
+     .elementHeight = 25,
+     .symbolHeight = 250,
+     .moduleRows = 1,
+     .useEci = 1,
+     .codepage = CP_ISO8859_1},
     4000,
     {250, 250},
     &MakeDocument<CAztecDoc>,

@@ -24,7 +24,7 @@ MessageBytes CCode128Doc::VariantBytes() const {
 
 bool CCode128Doc::BuildSymbol() {
     if (m_Message.empty() && !m_Menu128) return FailBuild();
-    PrepareMessage(CP_ASCII);
+    PrepareMessage();
     const int64_t x = ModulePixels().x;
     const int64_t bar = BarPixels();
     if (!PixelSizeFits(x) || !PixelSizeFits(bar)) return FailBuild();

@@ -1,6 +1,7 @@
 // The Code 128 document type: its row, its file section and the trailer after the base section.
 #include "document/archive_fields.h"
 #include "document/class_ids.h"
+#include "message/codepage_table.h"
 #include "symbologies/code128/code128_doc.h"
 
 namespace tsy {
@@ -14,7 +15,12 @@ constinit const DocumentType kCode128DocumentType{
     u"BarcodeCode128",
     u"Barcode Symbol - Code128",
     kCode128ClassId,
-    {.elementWidth = 10, .elementHeight = 500, .symbolHeight = 500, .moduleRows = 1, .useEci = 0},
+    {.elementWidth = 10,
+     .elementHeight = 500,
+     .symbolHeight = 500,
+     .moduleRows = 1,
+     .useEci = 0,
+     .codepage = CP_ASCII},
     80,
     {75, 4000},
     &MakeDocument<CCode128Doc>,

@@ -11,7 +11,7 @@ bool CCode39Doc::BuildSymbol() {
     if (m_Message.empty()) return FailBuild();
     // Whatever the sizing page shows, the wide element is three narrow ones.
     m_WideRatio = kCode39Ratio;
-    PrepareMessage(CP_ASCII);
+    PrepareMessage();
     const int64_t narrow = int64_t{HorizontalScale()} * ModulePixels().x;
     const int64_t wide = static_cast<int64_t>(static_cast<double>(narrow) * m_WideRatio);
     const int64_t bar = BarPixels();

@@ -1,6 +1,7 @@
 // The Code 39 document type: its row and its file section.
 #include "document/archive_fields.h"
 #include "document/class_ids.h"
+#include "message/codepage_table.h"
 #include "symbologies/code39/code39_doc.h"
 
 namespace tsy {
@@ -14,7 +15,12 @@ constinit const DocumentType kCode39DocumentType{
     u"BarcodeCode39",
     u"Barcode Symbol - Code39",
     kCode39ClassId,
-    {.elementWidth = 10, .elementHeight = 500, .symbolHeight = 500, .moduleRows = 1, .useEci = 0},
+    {.elementWidth = 10,
+     .elementHeight = 500,
+     .symbolHeight = 500,
+     .moduleRows = 1,
+     .useEci = 0,
+     .codepage = CP_ASCII},
     60,
     {75, 4000},
     &MakeDocument<CCode39Doc>,

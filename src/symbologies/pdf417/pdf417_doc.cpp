@@ -10,7 +10,7 @@ CPDF417Doc::CPDF417Doc() : CEncoderDoc(kPDF417DocumentType) {}
 
 bool CPDF417Doc::BuildSymbol() {
     if (m_Message.empty()) return FailBuild();
-    PrepareMessage(CP_CP437);
+    PrepareMessage();
     const PixelPair module = ModulePixels();
     if (!PixelSizeFits(module.x) || !PixelSizeFits(module.y)) return FailBuild();
 

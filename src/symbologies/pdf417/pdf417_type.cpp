@@ -1,6 +1,7 @@
 // The PDF417 document type: its row and its file section.
 #include "document/archive_fields.h"
 #include "document/class_ids.h"
+#include "message/codepage_table.h"
 #include "symbologies/pdf417/pdf417_doc.h"
 
 namespace tsy {
@@ -14,7 +15,12 @@ constinit const DocumentType kPDF417DocumentType{
     u"BarcodePDF417",
     u"Barcode Symbol - PDF417",
     kPDF417ClassId,
-    {.elementWidth = 5, .elementHeight = 25, .symbolHeight = 15, .moduleRows = 1, .useEci = 1},
+    {.elementWidth = 5,
+     .elementHeight = 25,
+     .symbolHeight = 15,
+     .moduleRows = 1,
+     .useEci = 1,
+     .codepage = CP_CP437},
     4000,
     {75, 75},
     &MakeDocument<CPDF417Doc>,

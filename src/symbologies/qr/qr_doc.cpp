@@ -10,7 +10,7 @@ CQRDoc::CQRDoc() : CEncoderDoc(kQRDocumentType) {}
 
 bool CQRDoc::BuildSymbol() {
     if (m_Message.empty()) return FailBuild();
-    PrepareMessage(CP_ISO8859_1);
+    PrepareMessage();
     const int64_t modulePx = ModulePixels().x;
     if (!PixelSizeFits(modulePx)) return FailBuild();
     const int32_t ms = static_cast<int32_t>(modulePx);

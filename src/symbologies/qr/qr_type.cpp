@@ -1,6 +1,7 @@
 // The QR document type: its row and its file section.
 #include "document/archive_fields.h"
 #include "document/class_ids.h"
+#include "message/codepage_table.h"
 #include "symbologies/qr/qr_doc.h"
 
 namespace tsy {
@@ -14,7 +15,12 @@ constinit const DocumentType kQRDocumentType{
     u"BarcodeQR",
     u"Barcode Symbol - QR",
     kQRClassId,
-    {.elementWidth = 25, .elementHeight = 25, .symbolHeight = 250, .moduleRows = 1, .useEci = 0},
+    {.elementWidth = 25,
+     .elementHeight = 25,
+     .symbolHeight = 250,
+     .moduleRows = 1,
+     .useEci = 0,
+     .codepage = CP_ISO8859_1},
     4000,
     {250, 250},
     &MakeDocument<CQRDoc>,

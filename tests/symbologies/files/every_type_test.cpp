@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 
 #include "document/class_ids.h"
 #include "support/require.h"
@@ -129,7 +130,7 @@ constexpr DocumentKind kKinds[] = {DocumentKind::Aztec, DocumentKind::PDF417, Do
                                    DocumentKind::Code128, DocumentKind::Code39};
 
 TEST(EveryDocumentType, RoundTripsWithEveryFieldSet) {
-    test::TempFolder dir;
+    test::TempDir dir;
     for (DocumentKind kind : kKinds) {
         const DocumentType& type = FindDocumentType(kind);
         SCOPED_TRACE(std::string(type.docName.begin(), type.docName.end()));
@@ -175,7 +176,7 @@ std::string Hex(const std::string& bytes) {
 
 TEST(EveryDocumentType, OlefileSeesOneContentsStreamAndTheClassId) {
     TSY_REQUIRE_TOOL(fs::exists("/usr/bin/python3"), "/usr/bin/python3");
-    test::TempFolder dir;
+    test::TempDir dir;
     std::string command =
         "/usr/bin/python3 -c 'import olefile,sys\n"
         "for f in sys.argv[1:]:\n"

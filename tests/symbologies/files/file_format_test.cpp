@@ -36,7 +36,7 @@ std::unique_ptr<CEncoderDoc> OpenFlat(const std::string& archive, std::u16string
 }
 
 TEST(DocumentFile, Code39RoundTripsThroughAFile) {
-    test::TempFolder dir;
+    test::TempDir dir;
     CCode39Doc doc;
     doc.m_Message = u"ABC";
     doc.m_CheckCharacter = 1;
@@ -355,7 +355,7 @@ TEST(DocumentFile, PictureRowsArePaddedWithZeroBits) {
 }
 
 TEST(DocumentFile, FlatArchiveOpensLikeTheCompoundFile) {
-    test::TempFolder dir;
+    test::TempDir dir;
     CQRDoc doc;
     doc.m_Message = u"flat or compound";
     doc.m_ErrorCorrectionLevel = 2;
@@ -373,7 +373,7 @@ TEST(DocumentFile, FlatArchiveOpensLikeTheCompoundFile) {
 }
 
 TEST(DocumentFile, TheClassIdentifierWinsOverTheExtension) {
-    test::TempFolder dir;
+    test::TempDir dir;
     CCode39Doc doc;
     doc.m_Message = u"X";
     std::string error;

@@ -1,5 +1,4 @@
-// Shared pieces of the document-file tests: a private profile folder, temporary folders, and
-// base sections written field by field the way older program versions wrote them.
+// Base sections written field by field the way older program versions wrote them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,51 +6,13 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "document/archive.h"
+#include "support/private_profile.h"
+#include "support/test_files.h"
 
 namespace tsy::test {
-
-// A fresh folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tsy-files-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-// Documents read the profile when they are made; the tests must not see or change the user's.
-class PrivateProfile : public ::testing::Environment {
-public:
-    void SetUp() override { setenv("XDG_CONFIG_HOME", folder_.path().c_str(), 1); }
-
-private:
-    TempFolder folder_;
-};
-
-inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The base section as a file holds it; fields after the version are written as far as the
 // version had them.

@@ -1,5 +1,5 @@
 // Every test of this program runs with its own empty profile.
-#include "symbologies/files/file_test_support.h"
+#include "support/private_profile.h"
 
 namespace {
 const auto* const kProfile = ::testing::AddGlobalTestEnvironment(new tsy::test::PrivateProfile);

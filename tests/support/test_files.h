@@ -1,10 +1,8 @@
-// Temporary folders, files, external tools and test pictures shared by the export tests.
+// Temporary folders, files and external tools shared by the tests.
 #pragma once
 
 #include <filesystem>
 #include <string>
-
-#include "platform/bitmap.h"
 
 namespace tsy::test {
 
@@ -31,9 +29,5 @@ bool ToolAvailable(const std::string& path);
 
 // Quoted for the shell.
 std::string Quote(const std::filesystem::path& path);
-
-// A black-and-white symbol-like picture with 3-pixel modules and a coloured stripe down its
-// right edge when colour is set, so every writer's row order, channel order and padding show.
-RgbImage TestPicture(int width, int height, bool colour);
 
 }  // namespace tsy::test
