@@ -21,6 +21,12 @@ using test::TempDir;
 // Three symbols of 19 x 19 modules at 2 pixels a module.
 constexpr char16_t kThreeBy19[] = u"ANIMATED AZTEC SEQUENCE 0123456789";
 
+bool BuildThreeBy19(CAztecAnimatedDoc& doc) {
+    doc.m_Message = kThreeBy19;
+    doc.m_SymbolCount = 3;
+    return doc.BuildSymbol();
+}
+
 class GifAnimationTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -94,10 +100,8 @@ TEST_F(GifAnimationTest, GiflibReadsFramesDelayDisposalAndLoops) {
     };
     const Row rows[] = {{1, std::nullopt}, {0, 0}, {5, 4}, {65535, 65534}};
     CAztecAnimatedDoc doc;
-    doc.m_Message = kThreeBy19;
-    doc.m_SymbolCount = 3;
     doc.m_FrameTime = 100;
-    ASSERT_TRUE(doc.BuildSymbol());
+    ASSERT_TRUE(BuildThreeBy19(doc));
     const Bitmap1& strip = doc.Strip();
     for (const Row& r : rows) {
         doc.m_Loops = r.loops;
@@ -199,11 +203,9 @@ TEST_F(GifAnimationTest, ImageMagickSeesTheAnimation) {
     for (const Row& r :
          {Row{0, "Iterations: 0", 3}, Row{5, "Iterations: 5", 3}, Row{1, "Iterations:", 0}}) {
         CAztecAnimatedDoc doc;
-        doc.m_Message = kThreeBy19;
-        doc.m_SymbolCount = 3;
         doc.m_FrameTime = 100;
         doc.m_Loops = r.loops;
-        ASSERT_TRUE(doc.BuildSymbol());
+        ASSERT_TRUE(BuildThreeBy19(doc));
         const auto path = dir_ / "seq.gif";
         std::string error;
         ASSERT_TRUE(doc.WriteGif(path, &error)) << error;
@@ -227,9 +229,7 @@ TEST_F(GifAnimationTest, ImageMagickSeesTheAnimation) {
 
 TEST_F(GifAnimationTest, TemporaryGifFollowsTempAndTmpAndNoLink) {
     CAztecAnimatedDoc doc;
-    doc.m_Message = kThreeBy19;
-    doc.m_SymbolCount = 3;
-    ASSERT_TRUE(doc.BuildSymbol());
+    ASSERT_TRUE(BuildThreeBy19(doc));
     std::string expected;
     ASSERT_TRUE(doc.EncodeGif(&expected));
     EXPECT_EQ(test::ReadFile(dir_ / "tsy.gif"), expected);
@@ -265,9 +265,7 @@ TEST_F(GifAnimationTest, TemporaryGifFollowsTempAndTmpAndNoLink) {
 
 TEST_F(GifAnimationTest, WriteReplacesAFileOnlyWithACompleteOne) {
     CAztecAnimatedDoc doc;
-    doc.m_Message = kThreeBy19;
-    doc.m_SymbolCount = 3;
-    ASSERT_TRUE(doc.BuildSymbol());
+    ASSERT_TRUE(BuildThreeBy19(doc));
     const auto path = dir_ / "seq.gif";
     test::WriteFile(path, "old");
     std::string error;

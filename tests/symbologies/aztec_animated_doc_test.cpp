@@ -15,6 +15,12 @@ namespace {
 // Three symbols of 19 x 19 modules at 2 pixels a module (96 dpi, 25 mil).
 constexpr char16_t kThreeBy19[] = u"ANIMATED AZTEC SEQUENCE 0123456789";
 
+bool BuildThreeBy19(CAztecAnimatedDoc& doc) {
+    doc.m_Message = kThreeBy19;
+    doc.m_SymbolCount = 3;
+    return doc.BuildSymbol();
+}
+
 TEST(AztecAnimation, FramesAreCutWhereTheSymbolsAre) {
     struct Row {
         int32_t width, height, module, symbols;
@@ -42,9 +48,7 @@ TEST(AztecAnimation, FramesAreCutWhereTheSymbolsAre) {
 
 TEST(AztecAnimatedDoc, BuildKeepsTheStripAndTheFrameSize) {
     CAztecAnimatedDoc doc;
-    doc.m_Message = kThreeBy19;
-    doc.m_SymbolCount = 3;
-    ASSERT_TRUE(doc.BuildSymbol());
+    ASSERT_TRUE(BuildThreeBy19(doc));
     EXPECT_EQ(doc.Strip().width, 118);
     EXPECT_EQ(doc.Strip().height, 38);
     EXPECT_EQ(doc.Frames(), (AnimationFrames{3, 38, 38, 40}));
@@ -56,9 +60,7 @@ TEST(AztecAnimatedDoc, BuildKeepsTheStripAndTheFrameSize) {
 // A strip that is not the last build of the present symbol count is never cut.
 TEST(AztecAnimatedDoc, WriteRefusesWhatTheLastBuildDidNotMake) {
     CAztecAnimatedDoc doc;
-    doc.m_Message = kThreeBy19;
-    doc.m_SymbolCount = 3;
-    ASSERT_TRUE(doc.BuildSymbol());
+    ASSERT_TRUE(BuildThreeBy19(doc));
 
     doc.m_ErrorCorrection = 150;  // no such size: the build fails
     EXPECT_FALSE(doc.BuildSymbol());
@@ -174,14 +176,12 @@ TEST(AztecAnimatedDoc, SettingsOutsideTheGifFieldsAreClamped) {
 
 TEST(AztecAnimatedDoc, FileRoundTripBuildsTheSamePicture) {
     CAztecAnimatedDoc doc;
-    doc.m_Message = kThreeBy19;
-    doc.m_SymbolCount = 3;
     doc.m_AppendId = u"SEQ";
     doc.m_Loops = 3;
     doc.m_FrameTime = 250;
     doc.m_AddCaption = 1;
     doc.m_ReverseVideo = 1;
-    ASSERT_TRUE(doc.BuildSymbol());
+    ASSERT_TRUE(BuildThreeBy19(doc));
     const std::string bytes = StoreDocumentBytes(doc);
     // The type section starts with the marker, loops, frame time and add caption.
     ASSERT_GE(bytes.size(), 16u);
