@@ -53,6 +53,10 @@ std::string Capacity(const CEncoderDoc& doc) {
 std::string BuildFailureReason(const CEncoderDoc& doc) {
     const ModuleSizeLimit limit = doc.MaxModuleSize();
     if (doc.m_Message.empty()) return "the message is empty.";
+    if (const auto* aztec = dynamic_cast<const CAztecDoc*>(&doc)) {
+        if (const std::u16string idError = aztec->AppendIdError(); !idError.empty())
+            return Utf16ToUtf8(idError);
+    }
     if (doc.m_MessageBytes.empty())
         return "the message is empty after translation to " + CodepageText(doc) + ".";
     if (doc.m_ElementWidth < 1 || doc.m_ElementWidth > limit.width) {

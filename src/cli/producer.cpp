@@ -17,6 +17,7 @@
 #include "encoders/pdf417/pdf417.h"
 #include "encoders/qr/qr_encoder.h"
 #include "export/document_export.h"
+#include "export/gif_animation_writer.h"
 #include "imaging/raster_limits.h"
 #include "message/codepage_table.h"
 #include "message/codepage_translator.h"
@@ -25,6 +26,7 @@
 #include "platform/message_sink.h"
 #include "platform/screen.h"
 #include "platform/version.h"
+#include "symbologies/aztec/aztec_animated_doc.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
 
@@ -112,11 +114,31 @@ std::string CheckSizes(const CommandLineOptions& o) {
 
 // An output name with the document type's own extension saves the document file; every other
 // name keeps the export dispatch.
+// The animated sequence is always written as its GIF frames.
 bool WriteBuiltDocument(CEncoderDoc& doc, const std::u16string& name, std::string* error) {
     const std::filesystem::path path(NameToBytes(name));
     const DocumentType* own = FindDocumentTypeByExtension(ExtensionOf(name));
     if (own && own->kind == doc.Kind()) return SaveDocument(doc, path, error);
+    if (const auto* animated = dynamic_cast<const CAztecAnimatedDoc*>(&doc))
+        return animated->WriteGif(path, error);
     return ExportDocumentToFile(doc, path, error);
+}
+
+// The animated sequence's numbers must fit its GIF fields; a message says which one does not.
+std::string CheckAnimationOptions(const CommandLineOptions& o) {
+    using Doc = CAztecAnimatedDoc;
+    if (o.symbols < 2 || o.symbols > Doc::kMaxAnimationSymbols) {
+        return "Nothing was written: an animated sequence needs /symbols=2 to " +
+               std::to_string(Doc::kMaxAnimationSymbols) + " (given " + std::to_string(o.symbols) +
+               ").";
+    }
+    if (o.frameTime < Doc::kMinFrameTime || o.frameTime > Doc::kMaxFrameTime) {
+        return "Frame time out of range: /frametime=" + std::to_string(o.frameTime) +
+               " (1 to 65535 hundredths of a second).";
+    }
+    if (o.loops < 0 || o.loops > Doc::kMaxLoops)
+        return "Loop count out of range: /loops=" + std::to_string(o.loops) + " (0 to 65535).";
+    return {};
 }
 
 // The first free argument that names a file of one of the document types, if any.
@@ -159,6 +181,7 @@ struct Run {
     std::string keyword;
     std::u16string defext = u"wmf";
     std::string fileBytes;
+    bool animated = false;  // the GIF sequence: its names end in .gif
     bool fromFile = false;
 
     ProducerOutcome Fail(int status, const std::string& text) {
@@ -171,11 +194,14 @@ struct Run {
 
 void Run::ReadOptions() {
     auto text = [&](const char* name) { return Utf8ToUtf16(info.Text(name)); };
+    keyword = info.Text("symbol");
+    Selection selection{};
+    animated = SelectSymbology(Upper(keyword), &selection) &&
+               selection.kind == DocumentKind::AztecAnimated;
     options.outputName = NameToUtf16(info.Text("ofile"));
     if (!options.outputName.empty())
-        options.outputName = EnsureExtension(options.outputName, u"wmf");
+        options.outputName = EnsureExtension(options.outputName, animated ? u"gif" : u"wmf");
     options.inputFile = NameToUtf16(info.Text("ifile"));
-    keyword = info.Text("symbol");
     options.caption = text("caption");
     options.message = text("message");
     options.elementWidth = info.Integer("xelement", 0);
@@ -194,7 +220,8 @@ void Run::ReadOptions() {
     // The caption is settled before a file may replace the message.
     if (options.caption.empty() && info.Integer("addcaption", 1) != 0)
         options.caption = options.message;
-    if (options.outputName.empty()) options.outputName = DeriveOutputName(options.caption, defext);
+    if (options.outputName.empty())
+        options.outputName = DeriveOutputName(options.caption, animated ? u"gif" : defext);
 }
 
 ProducerOutcome Run::Build(const Selection& selection) {
@@ -251,7 +278,9 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
         return fail(kExitUsage, file + ": " + (error.empty() ? kFailedToOpenDocument : error));
     if (!doc->m_Picture.HasPicture())
         return fail(kExitFailed, "The symbol could not be built: the document holds no picture.");
-    const std::u16string output = EnsureExtension(NameToUtf16(info.Text("ofile")), u"wmf");
+    const bool animated = doc->Kind() == DocumentKind::AztecAnimated;
+    const std::u16string output =
+        EnsureExtension(NameToUtf16(info.Text("ofile")), animated ? u"gif" : u"wmf");
     if (!WriteBuiltDocument(*doc, output, &error)) return fail(kExitFailed, error);
     return {true, kExitWritten};
 }
@@ -277,6 +306,7 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
         std::fputs(VersionText().c_str(), out);
         return {true, kExitWritten};
     }
+    InstallGifAnimationWriter();
     Run run{info, sink, {}, {}, u"wmf", {}, false};
     if (const std::string unknown = CheckOptionNames(info); !unknown.empty())
         return run.Fail(kExitUsage, unknown);
@@ -322,6 +352,10 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
     }
     if (const std::string tooLarge = CheckSizes(run.options); !tooLarge.empty())
         return run.Fail(kExitUsage, tooLarge);
+    if (run.animated) {
+        if (const std::string bad = CheckAnimationOptions(run.options); !bad.empty())
+            return run.Fail(kExitUsage, bad);
+    }
     return run.Build(selection);
 }
 

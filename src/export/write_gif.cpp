@@ -1,53 +1,15 @@
 // GIF through giflib. A picture of at most 256 colours keeps them exactly, at the fewest bits a
 // pixel that hold them; a richer one goes through giflib's own quantizer. giflib is opened on
 // first use, so the runs that write other formats do not load it.
-#include <gif_lib.h>
-
 #include <algorithm>
 #include <map>
 #include <vector>
 
+#include "export/gif_library.h"
 #include "export/image_writers.h"
-#include "platform/lazy_library.h"
 
 namespace tsy {
 namespace {
-
-#define TSY_GIF_FUNCTIONS(X) \
-    X(GifMakeMapObject)      \
-    X(GifFreeMapObject)      \
-    X(GifQuantizeBuffer)     \
-    X(GifErrorString)        \
-    X(EGifOpen)              \
-    X(EGifPutScreenDesc)     \
-    X(EGifPutImageDesc)      \
-    X(EGifPutLine)           \
-    X(EGifCloseFile)
-
-struct GifApi {
-#define TSY_GIF_POINTER(name) decltype(&::name) name = nullptr;
-    TSY_GIF_FUNCTIONS(TSY_GIF_POINTER)
-#undef TSY_GIF_POINTER
-    std::string missing;  // empty when loaded
-};
-
-const GifApi& Gif() {
-    static const GifApi api = [] {
-        static const LazyLibrary lib({"libgif.so.7", "libgif.so"});
-        GifApi a;
-        bool all = lib.loaded();
-#define TSY_GIF_BIND(name) all = lib.bind(a.name, #name) && all;
-        TSY_GIF_FUNCTIONS(TSY_GIF_BIND)
-#undef TSY_GIF_BIND
-        if (!lib.loaded()) {
-            a.missing = lib.MissingText("GIF export");
-        } else if (!all) {
-            a.missing = "GIF export: giflib lacks a function it needs";
-        }
-        return a;
-    }();
-    return api;
-}
 
 struct Indexed {
     std::vector<GifColorType> palette;

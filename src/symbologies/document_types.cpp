@@ -4,6 +4,7 @@
 
 #include "document/class_ids.h"
 #include "platform/ascii_case.h"
+#include "symbologies/aztec/aztec_animated_doc.h"
 #include "symbologies/aztec/aztec_doc.h"
 #include "symbologies/code128/code128_doc.h"
 #include "symbologies/code39/code39_doc.h"
@@ -14,22 +15,6 @@
 namespace tsy {
 
 namespace {
-
-// The animated Aztec document is not built yet; its files and names are known.
-constexpr DocumentType kAztecAnimatedDocumentType{
-    DocumentKind::AztecAnimated,
-    150,
-    u"Aztec",
-    u"Aztec Animated Barcode (*.azta)",
-    u".azta",
-    u"BarcodeAztecAnimated",
-    u"Barcode Symbol - Aztec Animated",
-    kAztecAnimatedClassId,
-    {.elementWidth = 25, .elementHeight = 25, .symbolHeight = 250, .moduleRows = 1, .useEci = 1},
-    4000,
-    {250, 250},
-    [] { return std::unique_ptr<CEncoderDoc>(); },
-};
 
 constexpr std::array<const DocumentType*, 7> kRows = {
     &kAztecDocumentType,   &kZiggurDocumentType, &kPDF417DocumentType,        &kQRDocumentType,

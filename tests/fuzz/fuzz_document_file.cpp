@@ -1,5 +1,7 @@
 // Any bytes as a document file, opened the way the program opens one: the container, the type's
 // section, the base section, then the build of what was read.
+#include <stdlib.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,6 +9,15 @@
 
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
+
+// Animated Aztec documents write their settings when destroyed and a GIF at every build: neither
+// may reach the user's profile or temporary folder.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    setenv("XDG_CONFIG_HOME", "/nonexistent/tessaly-fuzz", 1);
+    setenv("TEMP", "", 1);
+    setenv("TMP", "", 1);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

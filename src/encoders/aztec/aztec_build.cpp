@@ -123,9 +123,15 @@ void TraceSize(std::ostream* trace, const AztecJob& job, const AztecWork& w, int
     AztecTrace(trace, "; %d x %d Modules => %d Byte Image\n", w.size, w.width, bytes);
 }
 
+// Readers end the ID at its first space and take the rest of the header for data.
+bool UsableAppendId(const AztecJob& job) {
+    return job.symbols == 1 || job.appendId.find(' ') == std::string::npos;
+}
+
 bool ValidJob(const AztecJob& job) {
     return job.length >= 0 && job.message.size() >= static_cast<std::size_t>(job.length) + 2 &&
-           job.symbols >= 1 && job.symbols <= 26 && job.appendId.size() <= 24;
+           job.symbols >= 1 && job.symbols <= 26 && job.appendId.size() <= 24 &&
+           UsableAppendId(job);
 }
 
 // Finds a size for the message: B from one search, then attempts with rising error correction.

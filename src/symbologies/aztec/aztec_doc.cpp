@@ -20,7 +20,9 @@ CAztecDoc::CAztecDoc() : CAztecDoc(kAztecDocumentType) {}
 
 MessageBytes CAztecDoc::EncoderBytes(bool* escapes) const {
     *escapes = false;
-    if (m_SymbolType != kAztecTypeNormal || !m_UseEci || m_Eci < 0) return m_MessageBytes;
+    const bool eciType = m_SymbolType == kAztecTypeNormal ||
+                         (m_SymbolType == kAztecTypeMenu && MenuKeepsCodepageAndEci());
+    if (!eciType || !m_UseEci || m_Eci < 0) return m_MessageBytes;
     MessageBytes bytes = AztecEciPrefix(m_Eci);
     if (bytes.empty()) return m_MessageBytes;  // no escape for that number
     *escapes = true;
@@ -32,11 +34,17 @@ MessageBytes CAztecDoc::EncoderBytes(bool* escapes) const {
     return bytes;
 }
 
-bool CAztecDoc::BuildSymbol() {
-    if (m_Message.empty()) return FailBuild();
-    const int64_t modulePx = ModulePixels().x;  // Aztec modules are square
-    if (!PixelSizeFits(modulePx)) return FailBuild();
-    const int32_t ms = static_cast<int32_t>(modulePx);
+std::u16string CAztecDoc::AppendIdError() const {
+    if (m_SymbolCount < 2 || m_AppendId.find(u' ') == std::u16string::npos) return {};
+    return u"the append ID \"" + m_AppendId +
+           u"\" contains a space, which readers take for the end of the ID.";
+}
+
+OwnedRaster CAztecDoc::EncodeRaster(int32_t* modulePx) {
+    const int64_t px = ModulePixels().x;  // Aztec modules are square
+    if (!PixelSizeFits(px)) return {};
+    const int32_t ms = static_cast<int32_t>(px);
+    *modulePx = ms;
 
     aztec::AztecEncodeArgs args{};
     args.symbols = m_SymbolCount;
@@ -48,7 +56,7 @@ bool CAztecDoc::BuildSymbol() {
     std::memset(args.appendId, 0, sizeof args.appendId);
     ToBoundedBytes(m_AppendId, CP_ISO8859_1, args.appendId, kAztecAppendIdMax);
 
-    if (m_SymbolType == kAztecTypeMenu) m_Codepage = CP_ISO8859_1;
+    if (m_SymbolType == kAztecTypeMenu && !MenuKeepsCodepageAndEci()) m_Codepage = CP_ISO8859_1;
     PrepareMessage();
     bool escapes = false;
     const MessageBytes bytes = EncoderBytes(&escapes);
@@ -56,7 +64,7 @@ bool CAztecDoc::BuildSymbol() {
     args.message = reinterpret_cast<const uint8_t*>(bytes.data());
     args.length = static_cast<int32_t>(bytes.size());
 
-    const OwnedRaster raster = aztec::AztecRaster(args);
+    OwnedRaster raster = aztec::AztecRaster(args);
     // Stored even when the encoder failed, as a symbol of kAztecFailedSidePx a side.
     const int32_t width = raster ? raster.width() : aztec::kAztecFailedSidePx;
     const int32_t height = raster ? raster.height() : aztec::kAztecFailedSidePx;
@@ -64,6 +72,13 @@ bool CAztecDoc::BuildSymbol() {
     m_ModuleRows = height / ms;
     m_ElementHeight = m_ElementWidth;
     m_SymbolHeight = SaturatedFigure(m_ElementWidth, m_ModuleRows);
+    return raster;
+}
+
+bool CAztecDoc::BuildSymbol() {
+    if (m_Message.empty()) return FailBuild();
+    int32_t modulePx = 1;
+    const OwnedRaster raster = EncodeRaster(&modulePx);
     if (!raster) return FailBuild();
     return ComposeFromRaster(raster);
 }

@@ -32,6 +32,10 @@ public:
     // every ESC doubled; otherwise MessageBytes as they are.
     MessageBytes EncoderBytes(bool* escapes) const;
 
+    // Why the append ID cannot head a structured-append set, or empty when it can: readers
+    // take the space-separated header for data when the ID holds a space.
+    std::u16string AppendIdError() const;
+
     int32_t m_ReverseVideo = 0;
     int32_t m_ErrorCorrection = 0;  // 0 default, 1..99 minimum percent of check codewords
     int32_t m_SymbolCount = 1;      // 1..kMaxSymbols
@@ -41,6 +45,13 @@ public:
 protected:
     // For a type that carries an Aztec section inside its own (the animated sequence).
     explicit CAztecDoc(const DocumentType& type) : CEncoderDoc(type) {}
+
+    // The encoder's raster of the message with the size figures stored, and the module size it
+    // used; empty when there is no symbol.
+    OwnedRaster EncodeRaster(int32_t* modulePx);
+    // The animated sequence keeps the document's code page and ECI for menu symbols too.
+    virtual bool MenuKeepsCodepageAndEci() const { return false; }
+    virtual int32_t MaxSymbolCount() const { return kMaxSymbols; }
 };
 
 }  // namespace tsy

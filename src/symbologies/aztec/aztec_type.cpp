@@ -51,7 +51,7 @@ void CAztecDoc::LoadTypeSection(CArchive& ar) {
     const int32_t correction = ar.ReadInt32();
     m_ErrorCorrection =
         IsStoredSizeChoice(correction) ? correction : aztec::kAztecDefaultCorrection;
-    m_SymbolCount = ReadInt32InRange(ar, 1, kMaxSymbols, 1);
+    m_SymbolCount = ReadInt32InRange(ar, 1, MaxSymbolCount(), 1);
     m_AppendId = ReadTextAtMost(ar, kAztecAppendIdMax);
 }
 

@@ -101,6 +101,22 @@ TEST(AztecBadInput, ArgumentRecordOutOfRange) {
     EXPECT_EQ(AztecEncode(args, &h, &w, &bits), nullptr);
 }
 
+// Readers end the ID at its first space, so such a set would read back as plain text.
+TEST(AztecBadInput, AppendIdWithASpace) {
+    const std::string message = "HELLO WORLD 12345";
+    AztecOptions o;
+    o.symbols = 2;
+    for (const char* id : {"A B", " AB", "AB "}) {
+        o.appendId = id;
+        EXPECT_FALSE(EncodeRaster(message, o)) << id;
+    }
+    o.appendId = "AB";
+    EXPECT_TRUE(EncodeRaster(message, o));
+    o.symbols = 1;  // no header: the ID is not used
+    o.appendId = "A B";
+    EXPECT_TRUE(EncodeRaster(message, o));
+}
+
 // Zero data codewords cannot be stated in a mode message.
 TEST(AztecBadInput, EmptyMessage) {
     EXPECT_FALSE(EncodeRaster(""));

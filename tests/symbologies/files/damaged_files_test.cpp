@@ -6,6 +6,7 @@
 
 #include "document/compound_file.h"
 #include "imaging/raster_limits.h"
+#include "symbologies/aztec/aztec_animated_doc.h"
 #include "symbologies/aztec/aztec_doc.h"
 #include "symbologies/code128/code128_doc.h"
 #include "symbologies/code39/code39_doc.h"
@@ -25,8 +26,11 @@ bool In(int64_t v, int64_t lo, int64_t hi) {
 
 bool AztecOk(const CAztecDoc& d) {
     const int32_t ec = d.m_ErrorCorrection;
+    const auto* animated = dynamic_cast<const CAztecAnimatedDoc*>(&d);
+    if (animated && !(In(animated->m_Loops, 0, 65535) && In(animated->m_FrameTime, 1, 65535)))
+        return false;
     return In(d.m_SymbolType, 0, 2) && In(ec, 0, 99) + In(ec, 101, 104) + In(ec, 201, 232) == 1 &&
-           In(d.m_SymbolCount, 1, 9) && d.m_AppendId.size() <= 24;
+           In(d.m_SymbolCount, 1, animated ? 26 : 9) && d.m_AppendId.size() <= 24;
 }
 
 bool TypeFieldsOk(const CEncoderDoc& doc) {
