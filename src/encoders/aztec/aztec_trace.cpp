@@ -1,8 +1,9 @@
 #include "encoders/aztec/aztec_trace.h"
 
 #include <cstdarg>
-#include <cstdio>
-#include <vector>
+#include <ostream>
+
+#include "platform/format_text.h"
 
 namespace tsy::aztec {
 
@@ -10,16 +11,9 @@ void AztecTrace(std::ostream* out, const char* format, ...) {
     if (!out) return;
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int n = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    if (n > 0) {
-        std::vector<char> text(static_cast<std::size_t>(n) + 1);
-        std::vsnprintf(text.data(), text.size(), format, args);
-        out->write(text.data(), n);
-    }
+    const std::string text = FormatTextV(format, args);
     va_end(args);
+    *out << text;
 }
 
 }  // namespace tsy::aztec
