@@ -395,6 +395,10 @@ long PeakKb(bool reset) {
 // A list file is read as it is built: ten times the lines take no more memory. Most lines are
 // too long for Code 39, so the list is large while few files are written.
 TEST(BatchLines, LongListsRunInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer's quarantine holds freed memory back; the normal build measures this.
+    GTEST_SKIP() << "peak memory means nothing under AddressSanitizer";
+#endif
     auto doc = Document(DocumentKind::Code39, u"KEEP");
     long peak[2] = {};
     const std::size_t counts[2] = {1000, 10000};
