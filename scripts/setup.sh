@@ -10,7 +10,7 @@ packages=(
   libzxing-dev libqrencode-dev qrencode libpng-dev libjpeg-dev libtiff-dev libgif-dev zlib1g-dev
   libfreetype-dev libfontconfig-dev libglib2.0-dev libgsf-1-dev fonts-liberation2
   python3 python3-olefile imagemagick libwmf-bin fonts-urw-base35 zint clang clang-format nodejs npm
-  man-db lintian valgrind libclang-rt-14-dev
+  man-db lintian file valgrind libclang-rt-14-dev
 )
 
 missing=()
