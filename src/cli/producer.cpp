@@ -54,7 +54,7 @@ bool SelectSymbology(const std::string& upper, Selection* out) {
         *out = {DocumentKind::Aztec, CP_CLASS_2D, has("AZTECM")};
     else if (has("QR"))
         *out = {DocumentKind::QR, CP_CLASS_2D, false};
-    else if (has("ZIGGUR"))  // after the designed keywords, so none of them changes meaning
+    else if (has("ZIGGUR"))  // after the older keywords, so none of them changes meaning
         *out = {DocumentKind::Ziggur, CP_CLASS_2D, false};
     else
         return false;

@@ -10,8 +10,8 @@ out=$(dirname "$0")/corpus
 mkdir -p "$out"
 XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME
-for spec in "AZTEC azt" "AZTECM azt" "PDF 417" "QR qr" "C128 128" "C128M 128" "C39 C39"; do
-  set -- $spec
+for job in "AZTEC azt" "AZTECM azt" "PDF 417" "QR qr" "C128 128" "C128M 128" "C39 C39"; do
+  set -- $job
   "$bin" /symbol="$1" /message=Ab1 /xelement=10 /ysize=60 \
     /ofile="$out/$(echo "$1" | tr '[:upper:]' '[:lower:]').$2"
 done

@@ -13,6 +13,7 @@ inline constexpr int kCode128QuietZone = 10;
 enum Code128Value : uint8_t {
     kC128Fnc3 = 96,
     kC128Fnc2 = 97,
+    kC128Shift = 98,
     kC128CodeC = 99,
     kC128CodeB = 100,  // FNC4 in set B
     kC128CodeA = 101,  // FNC4 in set A

@@ -8,16 +8,6 @@ using linear::kCode128Patterns;
 
 constexpr int kSymbolColumns = 11;
 constexpr const char* kStopPattern = "2331112";  // with the termination bar
-enum Value : int {
-    kShift = 98,
-    kToC = 99,
-    kToB = 100,  // FNC4 in set B
-    kToA = 101,  // FNC4 in set A
-    kFnc1 = 102,
-    kStartA = 103,
-    kStartB = 104,
-    kStartC = 105,
-};
 enum class Set { A, B, C };
 enum class Next { Control, Lower, Neither };
 
@@ -66,8 +56,8 @@ struct Scanner {
 };
 
 int FncValue(unsigned char ch, Set set) {
-    static constexpr int kFnc[4] = {kFnc1, 97, 96, 0};
-    if (ch == 0x83) return set == Set::A ? kToA : kToB;
+    static constexpr int kFnc[4] = {linear::kC128Fnc1, linear::kC128Fnc2, linear::kC128Fnc3, 0};
+    if (ch == 0x83) return set == Set::A ? linear::kC128CodeA : linear::kC128CodeB;
     return kFnc[ch - 0x80];
 }
 
@@ -89,10 +79,10 @@ std::vector<int> Code128HostValues(std::string_view message) {
     std::vector<int> values;
     Set set = Set::C;
     if (s.DigitRun(0) >= 2) {
-        values.push_back(kStartC);
+        values.push_back(linear::kC128StartC);
     } else {
         set = s.FirstFrom(0) == Next::Control ? Set::A : Set::B;
-        values.push_back(set == Set::A ? kStartA : kStartB);
+        values.push_back(set == Set::A ? linear::kC128StartA : linear::kC128StartB);
     }
     for (std::size_t i = 0; i < message.size();) {
         const unsigned char ch = s.at(i);
@@ -100,9 +90,9 @@ std::vector<int> Code128HostValues(std::string_view message) {
         if (set == Set::C) {
             if (run < 2) {
                 set = s.FirstFrom(i) == Next::Control ? Set::A : Set::B;
-                values.push_back(set == Set::A ? kToA : kToB);
+                values.push_back(set == Set::A ? linear::kC128CodeA : linear::kC128CodeB);
             } else if (ch == 0x80) {
-                values.push_back(kFnc1);
+                values.push_back(linear::kC128Fnc1);
                 i += 1;
             } else {
                 values.push_back((ch - '0') * 10 + (s.at(i + 1) - '0'));
@@ -111,7 +101,7 @@ std::vector<int> Code128HostValues(std::string_view message) {
             continue;
         }
         if (run >= 4 && run % 2 == 0) {
-            values.push_back(kToC);
+            values.push_back(linear::kC128CodeC);
             set = Set::C;
             continue;
         }
@@ -119,19 +109,19 @@ std::vector<int> Code128HostValues(std::string_view message) {
             values.push_back(FncValue(ch, set));
         } else if (set == Set::A && IsLower(ch)) {
             if (s.FirstFrom(i + 1) == Next::Lower) {
-                values.push_back(kToB);
+                values.push_back(linear::kC128CodeB);
                 set = Set::B;
                 continue;
             }
-            values.push_back(kShift);
+            values.push_back(linear::kC128Shift);
             values.push_back(ValueB(ch));
         } else if (set == Set::B && IsControl(ch)) {
             if (s.FirstFrom(i + 1) == Next::Control) {
-                values.push_back(kToA);
+                values.push_back(linear::kC128CodeA);
                 set = Set::A;
                 continue;
             }
-            values.push_back(kShift);
+            values.push_back(linear::kC128Shift);
             values.push_back(ValueA(ch));
         } else {
             values.push_back(set == Set::A ? ValueA(ch) : ValueB(ch));

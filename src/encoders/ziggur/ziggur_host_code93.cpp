@@ -9,7 +9,7 @@ constexpr int kCharacterColumns = 9;
 constexpr char kDirect[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
 enum Shift { kShiftDollar = 43, kShiftPercent = 44, kShiftSlash = 45, kShiftPlus = 46 };
 
-// Code 93 symbology specification (AIM USS-93), table 1: widths of values 0..46, bar first.
+// Code 93 (AIM USS-93), table 1: widths of values 0..46, bar first.
 constexpr const char* kPatterns[47] = {
     "131112", "111213", "111312", "111411", "121113", "121212", "121311", "111114",
     "131211", "141111", "211113", "211212", "211311", "221112", "221211", "231111",
