@@ -93,20 +93,23 @@ bool PackBlackAndWhite(const RgbImage& picture, PalettePicture* out) {
     return true;
 }
 
+// Sizes the index rows for bits per pixel (1 or 8), all index 0.
+void ResetIndices(int width, int height, int bits, PalettePicture* out) {
+    out->width = width;
+    out->height = height;
+    out->bits = bits;
+    const auto w = static_cast<std::size_t>(width);
+    out->stride = bits == 1 ? (w + 7) / 8 : w;
+    out->indices.assign(out->stride * static_cast<std::size_t>(height), 0);
+}
+
 }  // namespace
 
 bool MakePalettePicture(const RgbImage& picture, PalettePicture* out) {
-    out->width = picture.width;
-    out->height = picture.height;
-    out->bits = 1;
-    out->stride = (static_cast<std::size_t>(picture.width) + 7) / 8;
-    out->indices.assign(out->stride * static_cast<std::size_t>(picture.height), 0);
+    ResetIndices(picture.width, picture.height, 1, out);
     if (PackBlackAndWhite(picture, out)) return true;
     if (!CollectColours(picture, &out->colours)) return false;
-    out->bits = out->colours.size() <= 2 ? 1 : 8;
-    const auto width = static_cast<std::size_t>(picture.width);
-    out->stride = out->bits == 1 ? (width + 7) / 8 : width;
-    out->indices.assign(out->stride * static_cast<std::size_t>(picture.height), 0);
+    ResetIndices(picture.width, picture.height, out->colours.size() <= 2 ? 1 : 8, out);
     if (out->bits == 1) {
         PackOneBit(picture, out);
     } else {
@@ -116,11 +119,7 @@ bool MakePalettePicture(const RgbImage& picture, PalettePicture* out) {
 }
 
 void MakePalettePicture(const Bitmap1& picture, PalettePicture* out) {
-    out->width = picture.width;
-    out->height = picture.height;
-    out->bits = 1;
-    out->stride = (static_cast<std::size_t>(picture.width) + 7) / 8;
-    out->indices.assign(out->stride * static_cast<std::size_t>(picture.height), 0);
+    ResetIndices(picture.width, picture.height, 1, out);
     // Bits past the width are padding, whatever they hold.
     const unsigned tail = static_cast<unsigned>(picture.width) % 8;
     const auto lastMask = static_cast<uint8_t>(tail == 0 ? 0xFF : 0xFF << (8 - tail));
