@@ -43,3 +43,16 @@ function(tsy_bench name)
   target_compile_options(${name} PRIVATE ${TESSALY_WARNINGS})
   target_link_libraries(${name} PRIVATE ${A_DEPS} benchmark::benchmark benchmark::benchmark_main)
 endfunction()
+
+# One Qt Test program, run on the offscreen platform; screenshots go to gui-artefacts.
+function(tsy_gui_test name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_compile_options(${name} PRIVATE ${TESSALY_WARNINGS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${A_DEPS} Qt6::Test Qt6::Widgets)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen;TSY_BINARY_DIR=${PROJECT_BINARY_DIR};TSY_GUI_ARTEFACTS=${PROJECT_BINARY_DIR}/gui-artefacts")
+endfunction()

@@ -11,6 +11,8 @@ packages=(
   libfreetype-dev libfontconfig-dev libglib2.0-dev libgsf-1-dev fonts-liberation2
   python3 python3-olefile imagemagick libwmf-bin fonts-urw-base35 zint clang clang-format nodejs npm
   man-db lintian file valgrind libclang-rt-14-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev xvfb xauth
+  libcairo2-dev librsvg2-bin poppler-utils shared-mime-info desktop-file-utils
 )
 
 missing=()
