@@ -1,0 +1,25 @@
+#include "gui/framework/message_box_sink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+
+namespace tsy::gui {
+
+void MessageBoxSink::Show(std::u16string_view text, MessageKind kind) {
+    const QString body = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    const QString title = QApplication::applicationDisplayName();
+    switch (kind) {
+        case MessageKind::Information:
+            QMessageBox::information(parent_, title, body);
+            break;
+        case MessageKind::Warning:
+            QMessageBox::warning(parent_, title, body);
+            break;
+        case MessageKind::Error:
+            QMessageBox::critical(parent_, title, body);
+            break;
+    }
+}
+
+}  // namespace tsy::gui
