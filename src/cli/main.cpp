@@ -5,6 +5,7 @@
 #include "cli/help_texts.h"
 #include "cli/producer.h"
 #include "cli/utf8.h"
+#include "cli/window_program.h"
 #include "platform/message_sink.h"
 
 namespace {
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     CommandLineSink sink;
     const tsy::ProducerOutcome outcome = tsy::ProduceFromCommandLine(info, sink, stdout);
     if (outcome.attempted) return outcome.exitStatus;
+    if (tsy::DisplayAvailable()) tsy::ExecWindowProgram(argv);
     // No symbol options and no window to start: show what the program accepts.
     std::fputs(tsy::FullHelpText().c_str(), stderr);
     return tsy::kExitUsage;

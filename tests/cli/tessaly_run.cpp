@@ -28,6 +28,9 @@ std::string Slurp(const fs::path& path) {
                        const fs::path& dir, const char* out, const char* err, const RunAs& as) {
     if (chdir(dir.c_str()) != 0) _exit(127);
     setenv("XDG_CONFIG_HOME", (dir / "cfg").c_str(), 1);
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    for (const std::string& entry : as.env) putenv(const_cast<char*>(entry.c_str()));
     const int o = open(out, O_WRONLY | O_CREAT | O_TRUNC, 0666);
     const int e = open(err, O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (o < 0 || e < 0 || dup2(o, 1) < 0 || dup2(e, 2) < 0) _exit(127);
@@ -47,7 +50,8 @@ std::string Slurp(const fs::path& path) {
     _exit(127);
 }
 
-std::string Executable() {
+std::string Executable(const RunAs& as) {
+    if (!as.executable.empty()) return as.executable;
     const char* bin = std::getenv("TSY_BINARY_DIR");
     return std::string(bin ? bin : ".") + "/tessaly";
 }
@@ -70,7 +74,7 @@ void TessalyTest::TearDown() {
 }
 
 RunResult TessalyTest::Run(const std::vector<std::string>& args, const RunAs& as) {
-    const std::string exe = Executable();
+    const std::string exe = Executable(as);
     const fs::path out = dir_ / "cfg" / "stdout.txt";
     const fs::path err = dir_ / "cfg" / "stderr.txt";
     const pid_t pid = fork();
@@ -85,7 +89,7 @@ RunResult TessalyTest::Run(const std::vector<std::string>& args, const RunAs& as
 }
 
 pid_t TessalyTest::Start(const std::vector<std::string>& args, const RunAs& as) {
-    const std::string exe = Executable();
+    const std::string exe = Executable(as);
     const pid_t pid = fork();
     if (pid == 0) Exec(exe, args, dir_, "/dev/null", "/dev/null", as);
     return pid;
