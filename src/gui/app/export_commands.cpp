@@ -1,0 +1,114 @@
+#include "gui/app/export_commands.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "document/encoder_doc.h"
+#include "export/document_export.h"
+#include "export/image_formats.h"
+#include "gui/app/symbol_document.h"
+#include "platform/message_sink.h"
+
+namespace tsy::gui {
+namespace {
+
+QString Latin(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// "JPG files" and "*.jpg;*.jpeg" as Qt writes a filter; "*.*" would miss names without a dot.
+QString DialogFilter(const ExportFilter& filter) {
+    QString pattern = Latin(filter.pattern);
+    pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+    if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+    return Latin(filter.description) + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+// The document's path with its extension replaced, or empty.
+QString ProposedName(const SymbolDocument& document, const QString& extension) {
+    if (document.Path().isEmpty()) return {};
+    const QFileInfo info(document.Path());
+    return info.dir().filePath(info.completeBaseName() + QLatin1Char('.') + extension);
+}
+
+std::unique_ptr<QFileDialog> SaveDialog(QWidget* parent, const QString& title,
+                                        const QStringList& filters, const QString& suffix,
+                                        const QString& proposed) {
+    auto dialog = std::make_unique<QFileDialog>(parent, title);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(filters);
+    dialog->setDefaultSuffix(suffix);
+    if (!proposed.isEmpty()) dialog->selectFile(proposed);
+    return dialog;
+}
+
+void Export(SymbolDocument& document, const QString& path, MessageSink* sink) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    std::string message;
+    const bool written = ExportDocumentToFile(
+        document.Doc(), std::filesystem::path(QFile::encodeName(path).toStdString()), &message);
+    QGuiApplication::restoreOverrideCursor();
+    if (!written && !message.empty())
+        ShowMessage(sink, QString::fromStdString(message).toStdU16String());
+}
+
+}  // namespace
+
+std::unique_ptr<QFileDialog> MakeExportBitmapDialog(SymbolDocument& document, QWidget* parent) {
+    CEncoderDoc& doc = document.Doc();
+    if (doc.m_DefaultExt.empty()) doc.m_DefaultExt = u"bmp";
+    const QString ext = QString::fromStdU16String(doc.m_DefaultExt);
+    QStringList filters;
+    for (const ExportFilter& filter : ExportBitmapFilters()) filters << DialogFilter(filter);
+    auto dialog =
+        SaveDialog(parent, QStringLiteral("Export as Bitmap"), filters, ext,
+                   ProposedName(document, ext));
+    const std::size_t selected = PreselectedExportFilter(ext.toLower().toStdString());
+    dialog->selectNameFilter(filters.value(static_cast<qsizetype>(selected)));
+    return dialog;
+}
+
+std::unique_ptr<QFileDialog> MakeExportMetafileDialog(const SymbolDocument& document,
+                                                      QWidget* parent) {
+    return SaveDialog(parent, QStringLiteral("Export as Windows Meta File"),
+                      {QStringLiteral("Windows Metafile (*.wmf)")}, QStringLiteral("wmf"),
+                      ProposedName(document, QStringLiteral("wmf")));
+}
+
+void ExportAsBitmap(SymbolDocument& document, QWidget* parent, MessageSink* sink) {
+    const auto dialog = MakeExportBitmapDialog(document, parent);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    const QString path = dialog->selectedFiles().front();
+    // The next export proposes the type chosen now; closing the document stores it.
+    QString ext = QFileInfo(path).suffix();
+    while (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
+    document.Doc().m_DefaultExt = ext.toStdU16String();
+    Export(document, path, sink);
+}
+
+void ExportAsMetafile(SymbolDocument& document, QWidget* parent, MessageSink* sink) {
+    if (!document.Doc().m_Picture.HasPicture()) {
+        ShowMessage(sink, u"Nothing to Export");
+        return;
+    }
+    const auto dialog = MakeExportMetafileDialog(document, parent);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    Export(document, dialog->selectedFiles().front(), sink);
+}
+
+void CopyBitmapToClipboard(const SymbolDocument& document, MessageSink* sink) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) {
+        ShowMessage(sink, u"Failed to Open Clipboard");
+        return;
+    }
+    const QImage& image = document.Image();
+    if (image.isNull()) return;
+    clipboard->setImage(image);
+}
+
+}  // namespace tsy::gui

@@ -1,0 +1,375 @@
+#include "gui/app/main_window.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "gui/app/about_dialog.h"
+#include "gui/app/app_icons.h"
+#include "gui/app/child_frame.h"
+#include "gui/app/export_commands.h"
+#include "gui/app/print_commands.h"
+#include "gui/app/symbol_document.h"
+#include "platform/profile.h"
+#include "symbologies/document_types.h"
+
+namespace tsy::gui {
+namespace {
+
+constexpr std::u16string_view kSettings = u"Settings";
+constexpr std::u16string_view kTabbed = u"TabbedView";
+
+struct NewCommand {
+    Command command;
+    DocumentKind kind;
+};
+
+// The File menu's order; the animated type is on the toolbar only.
+constexpr NewCommand kNewCommands[] = {
+    {Command::NewAztec, DocumentKind::Aztec},   {Command::NewCode128, DocumentKind::Code128},
+    {Command::NewCode39, DocumentKind::Code39}, {Command::NewZiggur, DocumentKind::Ziggur},
+    {Command::NewPDF417, DocumentKind::PDF417}, {Command::NewQR, DocumentKind::QR},
+    {Command::NewAnimated, DocumentKind::AztecAnimated},
+};
+
+QString Text(std::u16string_view s) {
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(SheetRunnerFactory sheets, MessageSink* sink, QWidget* parent)
+    : QMainWindow(parent),
+      sheets_(std::move(sheets)),
+      sink_(sink),
+      commands_(this),
+      area_(new QMdiArea),
+      documents_(new DocumentManager(area_, sheets_, sink_)),
+      print_(new PrintCommands(this)) {
+    setWindowTitle(QStringLiteral("Tessaly"));
+    setWindowIcon(ApplicationIcon());
+    setAcceptDrops(true);
+    area_->setDocumentMode(true);
+    area_->setTabsClosable(true);
+    area_->setTabsMovable(true);
+    area_->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(area_);
+    BuildMenus();
+    BuildToolBar();
+    ready_ = new QLabel(QStringLiteral("Ready"));
+    statusBar()->addWidget(ready_, 1);
+    ConnectCommands();
+    SetTabbedView(GetProfileInt(kSettings, kTabbed, 1) != 0);
+    RebuildRecentMenu();
+    UpdateFrame();
+    resize(900, 640);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QStringList CMainFrame::NewTypeNames() {
+    QStringList names;
+    for (const DocumentType& type : DocumentTypes()) {
+        QString name = Text(type.docName);
+        // Both Aztec types call their documents "Aztec"; the list shows which is which.
+        if (names.contains(name)) {
+            name = Text(type.fileTypeName);
+            name = name.mid(name.lastIndexOf(QLatin1String(" - ")) + 3);
+        }
+        names << name;
+    }
+    return names;
+}
+
+void CMainFrame::BuildMenus() {
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    for (const NewCommand& n : kNewCommands)
+        if (n.command != Command::NewAnimated) fileMenu_->addAction(commands_[n.command]);
+    fileMenu_->addAction(commands_[Command::Open]);
+    fileMenu_->addAction(commands_[Command::Close]);
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(commands_[Command::Save]);
+    fileMenu_->addAction(commands_[Command::SaveAs]);
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(commands_[Command::ExportBitmap]);
+    fileMenu_->addAction(commands_[Command::ExportMetafile]);
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(commands_[Command::Print]);
+    fileMenu_->addAction(commands_[Command::PrintPreview]);
+    fileMenu_->addAction(commands_[Command::PrintSetup]);
+    fileMenu_->addSeparator();
+    exitSeparator_ = fileMenu_->addSeparator();
+    fileMenu_->addAction(commands_[Command::Exit]);
+
+    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    editMenu_->addAction(commands_[Command::SymbolInformation]);
+    editMenu_->addAction(commands_[Command::CopyBitmap]);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(commands_[Command::ToolBar]);
+    view->addAction(commands_[Command::StatusBar]);
+    view->addAction(commands_[Command::TabbedView]);
+
+    windowMenu_ = menuBar()->addMenu(QStringLiteral("&Window"));
+    windowMenu_->addAction(commands_[Command::NewWindow]);
+    windowMenu_->addAction(commands_[Command::Cascade]);
+    windowMenu_->addAction(commands_[Command::Tile]);
+    windowMenu_->addAction(commands_[Command::ArrangeIcons]);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::RebuildWindowList);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(commands_[Command::AboutCommandline]);
+    help->addAction(commands_[Command::About]);
+
+    // Accelerators without a menu entry.
+    for (Command c : {Command::New, Command::NextPane, Command::PreviousPane})
+        addAction(commands_[c]);
+}
+
+void CMainFrame::BuildToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Tessaly ToolBar"));
+    toolBar_->setObjectName(QStringLiteral("TessalyToolBar"));
+    toolBar_->addAction(commands_[Command::NewAnimated]);
+    toolBar_->addSeparator();
+    for (Command c : {Command::NewAztec, Command::NewZiggur, Command::NewPDF417, Command::NewQR,
+                      Command::NewCode128, Command::NewCode39})
+        toolBar_->addAction(commands_[c]);
+    toolBar_->addSeparator();
+    toolBar_->addAction(commands_[Command::SymbolInformation]);
+    toolBar_->addSeparator();
+    for (Command c : {Command::Open, Command::Save, Command::Print, Command::About})
+        toolBar_->addAction(commands_[c]);
+}
+
+template <class F>
+void CMainFrame::WithActive(F&& f) {
+    if (SymbolDocument* document = documents_->ActiveDocument()) f(*document);
+}
+
+void CMainFrame::ConnectCommands() {
+    for (const NewCommand& n : kNewCommands) {
+        connect(commands_[n.command], &QAction::triggered, this,
+                [this, kind = n.kind] { documents_->NewDocument(kind); });
+    }
+    connect(commands_[Command::New], &QAction::triggered, this, &CMainFrame::ChooseNewType);
+    connect(commands_[Command::Open], &QAction::triggered, this, &CMainFrame::Open);
+    connect(commands_[Command::Close], &QAction::triggered, this,
+            [this] { WithActive([this](SymbolDocument& d) { documents_->CloseDocument(&d); }); });
+    connect(commands_[Command::Save], &QAction::triggered, this,
+            [this] { WithActive([this](SymbolDocument& d) { documents_->Save(&d); }); });
+    connect(commands_[Command::SaveAs], &QAction::triggered, this,
+            [this] { WithActive([this](SymbolDocument& d) { documents_->SaveAs(&d); }); });
+    connect(commands_[Command::ExportBitmap], &QAction::triggered, this,
+            [this] { WithActive([this](SymbolDocument& d) { ExportAsBitmap(d, this, sink_); }); });
+    connect(commands_[Command::ExportMetafile], &QAction::triggered, this, [this] {
+        WithActive([this](SymbolDocument& d) { ExportAsMetafile(d, this, sink_); });
+    });
+    connect(commands_[Command::CopyBitmap], &QAction::triggered, this,
+            [this] { WithActive([this](SymbolDocument& d) { CopyBitmapToClipboard(d, sink_); }); });
+    connect(commands_[Command::Print], &QAction::triggered, this,
+            [this] { WithActive([this](SymbolDocument& d) { print_->Print(d); }); });
+    connect(commands_[Command::PrintPreview], &QAction::triggered, this,
+            [this] { WithActive([this](SymbolDocument& d) { print_->PrintPreview(d); }); });
+    connect(commands_[Command::PrintSetup], &QAction::triggered, print_,
+            &PrintCommands::PrintSetup);
+    connect(commands_[Command::Exit], &QAction::triggered, this, &QWidget::close);
+    connect(commands_[Command::SymbolInformation], &QAction::triggered, this,
+            [this] { WithActive([this](SymbolDocument& d) { documents_->EditSymbol(&d); }); });
+
+    QAction* toolBarToggle = commands_[Command::ToolBar];
+    toolBarToggle->setChecked(true);
+    connect(toolBarToggle, &QAction::toggled, toolBar_, &QWidget::setVisible);
+    connect(toolBar_, &QToolBar::visibilityChanged, toolBarToggle, &QAction::setChecked);
+    QAction* statusToggle = commands_[Command::StatusBar];
+    statusToggle->setChecked(true);
+    connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    connect(commands_[Command::TabbedView], &QAction::triggered, this, &CMainFrame::SetTabbedView);
+
+    connect(commands_[Command::NewWindow], &QAction::triggered, this,
+            [this] { WithActive([this](SymbolDocument& d) { documents_->NewWindow(&d); }); });
+    connect(commands_[Command::Cascade], &QAction::triggered, area_,
+            &QMdiArea::cascadeSubWindows);
+    connect(commands_[Command::Tile], &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+    connect(commands_[Command::ArrangeIcons], &QAction::triggered, this,
+            &CMainFrame::ArrangeIcons);
+    connect(commands_[Command::NextPane], &QAction::triggered, area_,
+            &QMdiArea::activateNextSubWindow);
+    connect(commands_[Command::PreviousPane], &QAction::triggered, area_,
+            &QMdiArea::activatePreviousSubWindow);
+    connect(commands_[Command::AboutCommandline], &QAction::triggered, this, [this] {
+        CCommandLineHelpDlg help(this);
+        help.exec();
+    });
+    connect(commands_[Command::About], &QAction::triggered, this, [this] {
+        CAboutDlg about(this);
+        about.exec();
+    });
+
+    connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateFrame);
+    connect(documents_, &DocumentManager::DocumentsChanged, this, &CMainFrame::UpdateFrame);
+    connect(documents_, &DocumentManager::RecentFilesChanged, this,
+            &CMainFrame::RebuildRecentMenu);
+}
+
+// The title follows the active document; the document commands and the Edit and Window menus
+// exist only while a document is open, as the frame without documents has none.
+void CMainFrame::UpdateFrame() {
+    CChildFrame* frame = documents_->ActiveFrame();
+    if (frame) {
+        setWindowTitle(QStringLiteral("Tessaly - ") +
+                       frame->windowTitle().remove(QStringLiteral("[*]")));
+        disconnect(frame->Document(), &SymbolDocument::TitleChanged, this, nullptr);
+        connect(frame->Document(), &SymbolDocument::TitleChanged, this, &CMainFrame::UpdateFrame,
+                Qt::UniqueConnection);
+    } else {
+        setWindowTitle(QStringLiteral("Tessaly"));
+    }
+    const bool open = frame != nullptr;
+    for (Command c : {Command::Close, Command::Save, Command::SaveAs, Command::ExportBitmap,
+                      Command::ExportMetafile, Command::Print, Command::PrintPreview}) {
+        commands_[c]->setVisible(open);
+        commands_[c]->setEnabled(open);
+    }
+    commands_[Command::SymbolInformation]->setEnabled(open);
+    commands_[Command::CopyBitmap]->setEnabled(open);
+    editMenu_->menuAction()->setVisible(open);
+    windowMenu_->menuAction()->setVisible(open);
+}
+
+void CMainFrame::RebuildRecentMenu() {
+    for (QAction* action : recentActions_) {
+        fileMenu_->removeAction(action);
+        action->deleteLater();
+    }
+    recentActions_.clear();
+    const QStringList& files = documents_->RecentFiles().Files();
+    for (int i = 0; i < files.size(); ++i) {
+        auto* action = new QAction(RecentFileMenuText(files, i), this);
+        action->setStatusTip(QStringLiteral("Open this document"));
+        action->setToolTip(files[i]);
+        connect(action, &QAction::triggered, this,
+                [this, path = files[i]] { documents_->OpenFile(path); });
+        recentActions_ << action;
+    }
+    if (recentActions_.isEmpty()) {
+        auto* placeholder = new QAction(QStringLiteral("Recent File"), this);
+        placeholder->setEnabled(false);
+        recentActions_ << placeholder;
+    }
+    for (QAction* action : recentActions_) fileMenu_->insertAction(exitSeparator_, action);
+}
+
+void CMainFrame::RebuildWindowList() {
+    for (QAction* action : windowActions_) {
+        windowMenu_->removeAction(action);
+        action->deleteLater();
+    }
+    windowActions_.clear();
+    const auto windows = area_->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) return;
+    windowActions_ << windowMenu_->addSeparator();
+    int number = 0;
+    for (QMdiSubWindow* window : windows) {
+        QString title = window->windowTitle().remove(QStringLiteral("[*]"));
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(++number).arg(title));
+        action->setCheckable(true);
+        action->setChecked(window == area_->activeSubWindow());
+        connect(action, &QAction::triggered, this,
+                [this, window] { area_->setActiveSubWindow(window); });
+        windowActions_ << action;
+    }
+}
+
+void CMainFrame::SetTabbedView(bool tabbed) {
+    area_->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    commands_[Command::TabbedView]->setChecked(tabbed);
+    commands_[Command::Cascade]->setEnabled(!tabbed);
+    commands_[Command::Tile]->setEnabled(!tabbed);
+    commands_[Command::ArrangeIcons]->setEnabled(!tabbed);
+    if (!tabbed) {
+        for (QMdiSubWindow* window : area_->subWindowList()) {
+            if (auto* frame = qobject_cast<CChildFrame*>(window)) {
+                frame->showNormal();
+                frame->adjustSize();
+            }
+        }
+        area_->cascadeSubWindows();
+    }
+    WriteProfileInt(kSettings, kTabbed, tabbed ? 1 : 0);
+}
+
+void CMainFrame::ChooseNewType() {
+    bool ok = false;
+    const QStringList names = NewTypeNames();
+    const QString chosen = QInputDialog::getItem(this, QStringLiteral("New"),
+                                                 QStringLiteral("&New"), names, 0, false, &ok);
+    if (!ok) return;
+    const qsizetype index = names.indexOf(chosen);
+    if (index >= 0) documents_->NewDocument(DocumentTypes()[static_cast<std::size_t>(index)].kind);
+}
+
+void CMainFrame::Open() {
+    QFileDialog dialog(this, QStringLiteral("Open"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(DocumentManager::OpenFilters());
+    if (dialog.exec() != QDialog::Accepted) return;
+    OpenFiles(dialog.selectedFiles());
+}
+
+void CMainFrame::OpenFiles(const QStringList& paths) {
+    for (const QString& path : paths) documents_->OpenFile(path);
+}
+
+// Minimised windows in a row along the bottom of the client area.
+void CMainFrame::ArrangeIcons() {
+    int x = 0;
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        if (!window->isMinimized()) continue;
+        window->move(x, area_->viewport()->height() - window->height());
+        x += window->width();
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    area_->closeAllSubWindows();
+    if (!documents_->Documents().empty()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        for (const QUrl& url : event->mimeData()->urls()) {
+            if (url.isLocalFile()) {
+                event->acceptProposedAction();
+                return;
+            }
+        }
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    activateWindow();
+    OpenFiles(paths);
+}
+
+}  // namespace tsy::gui

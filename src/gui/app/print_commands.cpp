@@ -1,0 +1,47 @@
+#include "gui/app/print_commands.h"
+
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "gui/app/encoder_view.h"
+#include "gui/app/symbol_document.h"
+
+namespace tsy::gui {
+
+void PrintSymbol(const SymbolDocument& document, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    const DeviceSize size =
+        SymbolDeviceSize(document.Doc(), printer.logicalDpiX(), printer.logicalDpiY());
+    const QRect page(QPoint(0, 0), QSize(printer.width(), printer.height()));
+    DrawSymbol(painter, document, size, page);
+    painter.end();
+}
+
+PrintCommands::PrintCommands(QWidget* parent)
+    : QObject(parent), parent_(parent), printer_(std::make_unique<QPrinter>()) {}
+
+PrintCommands::~PrintCommands() = default;
+
+void PrintCommands::Print(const SymbolDocument& document) {
+    QPrintDialog dialog(printer_.get(), parent_);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() == QDialog::Accepted) PrintSymbol(document, *printer_);
+}
+
+void PrintCommands::PrintPreview(const SymbolDocument& document) {
+    QPrintPreviewDialog preview(printer_.get(), parent_);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [&document](QPrinter* printer) { PrintSymbol(document, *printer); });
+    preview.exec();
+}
+
+void PrintCommands::PrintSetup() {
+    QPageSetupDialog dialog(printer_.get(), parent_);
+    dialog.exec();
+}
+
+}  // namespace tsy::gui

@@ -1,0 +1,59 @@
+#include "gui/app/start_up.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
+#include <cstdio>
+
+#include "cli/command_line_info.h"
+#include "cli/producer.h"
+#include "export/gif_animation_writer.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/app_icons.h"
+#include "gui/app/main_window.h"
+#include "gui/framework/message_box_sink.h"
+#include "gui/sheets/dialog_sheet_runner.h"
+#include "platform/message_sink.h"
+#include "platform/screen.h"
+
+namespace tsy::gui {
+
+int RunWindowProgram(int argc, char** argv) {
+    CCommandLineInfoEx info;
+    info.ParseArguments(argc, argv);
+    const bool help = info.Boolean("help", false);
+    if (!help) {
+        // Headless: no display, no Qt, exactly as the command-line program.
+        StderrMessageSink stderrSink;
+        const ProducerOutcome outcome = ProduceFromCommandLine(info, stderrSink, stdout);
+        if (outcome.attempted) return outcome.exitStatus;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
+    QApplication::setOrganizationName(QStringLiteral("Corvanta"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.0.299"));
+    QApplication::setDesktopFileName(QStringLiteral("tessaly"));
+    QApplication::setWindowIcon(ApplicationIcon());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        SetScreenDpi(static_cast<int>(screen->logicalDotsPerInchX() + 0.5),
+                     static_cast<int>(screen->logicalDotsPerInchY() + 0.5));
+    }
+    InstallGifAnimationWriter();
+
+    MessageBoxSink sink;
+    CMainFrame frame(
+        [](QWidget* parent) { return std::make_unique<DialogSheetRunner>(parent); }, &sink);
+    frame.show();
+    if (help) {
+        CCommandLineHelpDlg dialog(&frame);
+        dialog.exec();
+    }
+    QStringList files;
+    for (const std::string& arg : info.freeArguments()) files << QString::fromLocal8Bit(arg);
+    frame.OpenFiles(files);
+    return QApplication::exec();
+}
+
+}  // namespace tsy::gui
