@@ -30,7 +30,8 @@ install(FILES ${PROJECT_BINARY_DIR}/TessalyEncodersConfig.cmake
   COMPONENT development)
 
 # Debian wants manual pages and changelogs compressed, reproducibly.
-foreach(pair "docs/tessaly.1;tessaly.1.gz" "packaging/changelog;changelog.Debian.gz")
+foreach(pair "docs/tessaly.1;tessaly.1.gz" "docs/tessaly-gui.1;tessaly-gui.1.gz"
+    "packaging/changelog;changelog.Debian.gz")
   list(GET pair 0 source)
   list(GET pair 1 target)
   add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${target}
@@ -41,6 +42,19 @@ endforeach()
 add_custom_target(tessaly_compressed_docs ALL DEPENDS ${_compressed})
 install(FILES ${PROJECT_BINARY_DIR}/tessaly.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
   COMPONENT program)
+
+# The window program and its desktop integration: launcher, document MIME types, icon.
+if(TESSALY_GUI)
+  install(TARGETS tessaly-gui RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+  install(FILES ${PROJECT_BINARY_DIR}/tessaly-gui.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+    COMPONENT program)
+  install(FILES data/tessaly.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications
+    COMPONENT program)
+  install(FILES data/tessaly-mime.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages
+    RENAME tessaly.xml COMPONENT program)
+  install(FILES data/tessaly.svg
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps COMPONENT program)
+endif()
 foreach(component_package "program;tessaly" "library;libtessaly-encoders2"
     "development;libtessaly-encoders-dev")
   list(GET component_package 0 component)
@@ -74,7 +88,7 @@ set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "libtessaly-encoders2 (= ${PROJECT_
 set(CPACK_COMPONENT_LIBRARY_DESCRIPTION "barcode symbol encoders (PDF417, QR) with a C interface")
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION
   "Tessaly encoder library: development files")
-set(CPACK_COMPONENT_PROGRAM_DESCRIPTION "barcode symbol generator (command line)")
+set(CPACK_COMPONENT_PROGRAM_DESCRIPTION "barcode symbol generator (command line and window program)")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/triggers ${PROJECT_BINARY_DIR}/deb-library/triggers
   COPYONLY)
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/deb-library/triggers)

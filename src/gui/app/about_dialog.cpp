@@ -22,7 +22,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Tessaly"));
     auto* icon = new QLabel;
     icon->setPixmap(ApplicationIcon().pixmap(48, 48));
-    auto* product = new QLabel(QStringLiteral("Tessaly Version %1").arg(QLatin1String(kVersionRecord)));
+    auto* product =
+        new QLabel(QStringLiteral("Tessaly Version %1").arg(QLatin1String(kVersionRecord)));
     auto* company = new QLabel(QStringLiteral("Corvanta"));
     auto* copyright = new QLabel(QStringLiteral("Copyright (C) 2026 Corvanta"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);

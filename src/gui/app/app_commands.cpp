@@ -31,8 +31,7 @@ const CommandRow kCommands[] = {
      "Create a New Ziggur Barcode Symbol\nNew Ziggur Symbol", kNoKey, ""},
     {Command::NewPDF417, "&New &PDF417 Symbol",
      "Create a new PDF417 Barcode Symbol\nNew PDF417 Symbol", kNoKey, ""},
-    {Command::NewQR, "New &QR Symbol", "Create a new QR barcode symbol\nNew QR Symbol", kNoKey,
-     ""},
+    {Command::NewQR, "New &QR Symbol", "Create a new QR barcode symbol\nNew QR Symbol", kNoKey, ""},
     {Command::NewAnimated, "New Animated Aztec Symbol",
      "Create a new animated Aztec Symbol\nNew Aztec Symbol", kNoKey, ""},
     {Command::New, "&New...", "Create a new document\nNew", QKeySequence::New, ""},
@@ -62,8 +61,8 @@ const CommandRow kCommands[] = {
      kNoKey, ""},
     {Command::Cascade, "&Cascade", "Arrange windows so they overlap\nCascade Windows", kNoKey, ""},
     {Command::Tile, "&Tile", "Arrange windows as non-overlapping tiles\nTile Windows", kNoKey, ""},
-    {Command::ArrangeIcons, "&Arrange Icons", "Arrange icons at the bottom of the window\nArrange Icons",
-     kNoKey, ""},
+    {Command::ArrangeIcons, "&Arrange Icons",
+     "Arrange icons at the bottom of the window\nArrange Icons", kNoKey, ""},
     {Command::NextPane, "Next Pane", "Switch to the next window pane\nNext Pane", kNoKey, "F6"},
     {Command::PreviousPane, "Previous Pane",
      "Switch back to the previous window pane\nPrevious Pane", kNoKey, "Shift+F6"},
@@ -96,8 +95,7 @@ QIcon CommandIcon(Command id) {
             return QIcon::fromTheme(QStringLiteral("document-save"),
                                     style->standardIcon(QStyle::SP_DialogSaveButton));
         case Command::Print:
-            return QIcon::fromTheme(QStringLiteral("document-print"),
-                                    style->standardIcon(QStyle::SP_FileIcon));
+            return QIcon::fromTheme(QStringLiteral("document-print"), PrinterIcon());
         case Command::SymbolInformation:
             return QIcon::fromTheme(QStringLiteral("document-properties"),
                                     style->standardIcon(QStyle::SP_FileDialogDetailedView));

@@ -1,8 +1,8 @@
 #include "gui/app/app_icons.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <QPixmap>
+#include <algorithm>
 
 namespace tsy::gui {
 namespace {
@@ -17,11 +17,10 @@ void Bullseye(QPainter& p, int cx, int cy, int rings) {
 void Aztec(QPainter& p) {
     p.fillRect(QRect(1, 1, 14, 14), Qt::white);
     // Data modules around the core, fixed so the icon never changes.
-    static const char* const rows[] = {"x.xx.x.xx.x.x", "..x..x...x.xx", "x...........x",
-                                       "xx.........x.", ".x..........x", "x...........x",
-                                       "............x", "xx..........x", "x............",
-                                       ".x..........x", "x.x.........x", "..xx.x.x.xx..",
-                                       "x.x.xx..x.x.x"};
+    static const char* const rows[] = {
+        "x.xx.x.xx.x.x", "..x..x...x.xx", "x...........x", "xx.........x.", ".x..........x",
+        "x...........x", "............x", "xx..........x", "x............", ".x..........x",
+        "x.x.........x", "..xx.x.x.xx..", "x.x.xx..x.x.x"};
     for (int y = 0; y < 13; ++y)
         for (int x = 0; x < 13; ++x)
             if (rows[y][x] == 'x') p.fillRect(QRect(2 + x, 2 + y, 1, 1), Qt::black);
@@ -48,8 +47,8 @@ void Qr(QPainter& p) {
     Finder(p, 2, 2);
     Finder(p, 9, 2);
     Finder(p, 2, 9);
-    static const int modules[][2] = {{9, 9}, {11, 9}, {10, 10}, {12, 11}, {9, 12},
-                                     {11, 12}, {13, 13}, {10, 13}, {8, 8}, {8, 5}};
+    static const int modules[][2] = {{9, 9},   {11, 9},  {10, 10}, {12, 11}, {9, 12},
+                                     {11, 12}, {13, 13}, {10, 13}, {8, 8},   {8, 5}};
     for (const auto& m : modules) p.fillRect(QRect(m[0], m[1], 1, 1), Qt::black);
 }
 
@@ -75,8 +74,8 @@ void Linear(QPainter& p, const char* pattern, const char* label, int size) {
 
 void Ziggur(QPainter& p) {
     p.fillRect(QRect(0, 1, 16, 14), Qt::white);
-    static const char* const layers[] = {"....xx.x..x.....", "..x.xx..x.xx.x..",
-                                         ".x.xx.x..xx.x.x.", "x.xx..x.x.xx.x.x"};
+    static const char* const layers[] = {"....xx.x..x.....", "..x.xx..x.xx.x..", ".x.xx.x..xx.x.x.",
+                                         "x.xx..x.x.xx.x.x"};
     for (int y = 0; y < 4; ++y) Bars(p, layers[y], 2 + 2 * y, 2);
     Bars(p, "x.xx.x.xxx.x.x.x", 10, 4);
 }
@@ -93,6 +92,18 @@ void Animated(QPainter& p) {
     p.scale(0.8, 0.8);
     Aztec(p);
     p.restore();
+}
+
+void Printer(QPainter& p) {
+    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRect(4, 1, 8, 5));
+    p.setBrush(QColor(0x90, 0x90, 0x90));
+    p.drawRect(QRect(1, 6, 14, 6));
+    p.setBrush(Qt::white);
+    p.drawRect(QRect(4, 10, 8, 5));
+    p.fillRect(QRect(5, 12, 6, 1), Qt::black);
+    p.fillRect(QRect(12, 8, 2, 1), QColor(0x30, 0xa0, 0x30));
 }
 
 QIcon Drawn(void (*draw)(QPainter&, int)) {
@@ -120,6 +131,10 @@ QIcon ApplicationIcon() {
         p.setRenderHint(QPainter::Antialiasing, false);
         Aztec(p);
     });
+}
+
+QIcon PrinterIcon() {
+    return Drawn([](QPainter& p, int) { Printer(p); });
 }
 
 QIcon DocumentTypeIcon(DocumentKind kind) {

@@ -9,5 +9,6 @@ namespace tsy::gui {
 
 QIcon ApplicationIcon();
 QIcon DocumentTypeIcon(DocumentKind kind);
+QIcon PrinterIcon();
 
 }  // namespace tsy::gui

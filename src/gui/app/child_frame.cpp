@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QStyle>
 #include <utility>
 
+#include "gui/app/app_icons.h"
 #include "gui/app/encoder_view.h"
 #include "gui/app/symbol_document.h"
 
@@ -17,6 +19,7 @@ CChildFrame::CChildFrame(std::shared_ptr<SymbolDocument> document,
       view_(new CEncoderView(document_.get())) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
+    setWindowIcon(DocumentTypeIcon(document_->Doc().Kind()));
     connect(view_, &CEncoderView::FitRequested, this, &CChildFrame::FitToPicture);
     connect(document_.get(), &SymbolDocument::TitleChanged, this, &CChildFrame::UpdateTitle);
     UpdateTitle();
@@ -45,7 +48,11 @@ void CChildFrame::FitToPicture(QSize content) {
         if (area->viewMode() == QMdiArea::TabbedView) return;
         wanted = wanted.boundedTo(area->viewport()->size());
     }
-    resize(wanted.expandedTo(minimumSizeHint()));
+    // Never so narrow that the title and the window buttons no longer fit.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const int titleWidth =
+        fontMetrics().horizontalAdvance(windowTitle().remove(QStringLiteral("[*]"))) + 5 * titleBar;
+    resize(wanted.expandedTo(minimumSizeHint()).expandedTo(QSize(titleWidth, 0)));
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <algorithm>
 
 #include "document/archive.h"
@@ -164,6 +165,12 @@ CChildFrame* DocumentManager::AddFrame(const std::shared_ptr<SymbolDocument>& do
     area_->addSubWindow(frame);
     Renumber(document.get());
     frame->show();
+    if (area_->viewMode() == QMdiArea::SubWindowView) {
+        // New windows cascade from the top left, as the framework places them.
+        const int step = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+        const int index = static_cast<int>(area_->subWindowList().size() - 1) % 8;
+        frame->move(index * step, index * step);
+    }
     area_->setActiveSubWindow(frame);
     return frame;
 }

@@ -73,8 +73,8 @@ void CEncoderView::scrollContentsBy(int, int) {
 void CEncoderView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    const QRect visible = viewport()->rect().translated(horizontalScrollBar()->value(),
-                                                        verticalScrollBar()->value());
+    const QRect visible =
+        viewport()->rect().translated(horizontalScrollBar()->value(), verticalScrollBar()->value());
     DrawSymbol(painter, *document_, SymbolDeviceSize(document_->Doc()), visible);
 }
 

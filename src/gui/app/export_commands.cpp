@@ -64,9 +64,8 @@ std::unique_ptr<QFileDialog> MakeExportBitmapDialog(SymbolDocument& document, QW
     const QString ext = QString::fromStdU16String(doc.m_DefaultExt);
     QStringList filters;
     for (const ExportFilter& filter : ExportBitmapFilters()) filters << DialogFilter(filter);
-    auto dialog =
-        SaveDialog(parent, QStringLiteral("Export as Bitmap"), filters, ext,
-                   ProposedName(document, ext));
+    auto dialog = SaveDialog(parent, QStringLiteral("Export as Bitmap"), filters, ext,
+                             ProposedName(document, ext));
     const std::size_t selected = PreselectedExportFilter(ext.toLower().toStdString());
     dialog->selectNameFilter(filters.value(static_cast<qsizetype>(selected)));
     return dialog;

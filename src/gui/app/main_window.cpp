@@ -36,9 +36,12 @@ struct NewCommand {
 
 // The File menu's order; the animated type is on the toolbar only.
 constexpr NewCommand kNewCommands[] = {
-    {Command::NewAztec, DocumentKind::Aztec},   {Command::NewCode128, DocumentKind::Code128},
-    {Command::NewCode39, DocumentKind::Code39}, {Command::NewZiggur, DocumentKind::Ziggur},
-    {Command::NewPDF417, DocumentKind::PDF417}, {Command::NewQR, DocumentKind::QR},
+    {Command::NewAztec, DocumentKind::Aztec},
+    {Command::NewCode128, DocumentKind::Code128},
+    {Command::NewCode39, DocumentKind::Code39},
+    {Command::NewZiggur, DocumentKind::Ziggur},
+    {Command::NewPDF417, DocumentKind::PDF417},
+    {Command::NewQR, DocumentKind::QR},
     {Command::NewAnimated, DocumentKind::AztecAnimated},
 };
 
@@ -197,11 +200,9 @@ void CMainFrame::ConnectCommands() {
 
     connect(commands_[Command::NewWindow], &QAction::triggered, this,
             [this] { WithActive([this](SymbolDocument& d) { documents_->NewWindow(&d); }); });
-    connect(commands_[Command::Cascade], &QAction::triggered, area_,
-            &QMdiArea::cascadeSubWindows);
+    connect(commands_[Command::Cascade], &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
     connect(commands_[Command::Tile], &QAction::triggered, area_, &QMdiArea::tileSubWindows);
-    connect(commands_[Command::ArrangeIcons], &QAction::triggered, this,
-            &CMainFrame::ArrangeIcons);
+    connect(commands_[Command::ArrangeIcons], &QAction::triggered, this, &CMainFrame::ArrangeIcons);
     connect(commands_[Command::NextPane], &QAction::triggered, area_,
             &QMdiArea::activateNextSubWindow);
     connect(commands_[Command::PreviousPane], &QAction::triggered, area_,
@@ -217,8 +218,7 @@ void CMainFrame::ConnectCommands() {
 
     connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateFrame);
     connect(documents_, &DocumentManager::DocumentsChanged, this, &CMainFrame::UpdateFrame);
-    connect(documents_, &DocumentManager::RecentFilesChanged, this,
-            &CMainFrame::RebuildRecentMenu);
+    connect(documents_, &DocumentManager::RecentFilesChanged, this, &CMainFrame::RebuildRecentMenu);
 }
 
 // The title follows the active document; the document commands and the Edit and Window menus

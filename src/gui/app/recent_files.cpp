@@ -49,8 +49,8 @@ QString RecentFileMenuText(const QStringList& files, int index) {
         if (QFileInfo(other).fileName() == name) ++same;
     QString shown = same > 1 ? QDir::toNativeSeparators(files[index]) : name;
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    const QString number = index < 9 ? QStringLiteral("&%1").arg(index + 1)
-                                     : QStringLiteral("1&%1").arg(index - 9);
+    const QString number =
+        index < 9 ? QStringLiteral("&%1").arg(index + 1) : QStringLiteral("1&%1").arg(index - 9);
     return number + QLatin1Char(' ') + shown;
 }
 

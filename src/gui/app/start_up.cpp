@@ -43,8 +43,8 @@ int RunWindowProgram(int argc, char** argv) {
     InstallGifAnimationWriter();
 
     MessageBoxSink sink;
-    CMainFrame frame(
-        [](QWidget* parent) { return std::make_unique<DialogSheetRunner>(parent); }, &sink);
+    CMainFrame frame([](QWidget* parent) { return std::make_unique<DialogSheetRunner>(parent); },
+                     &sink);
     frame.show();
     if (help) {
         CCommandLineHelpDlg dialog(&frame);
