@@ -78,7 +78,11 @@ CMainFrame::CMainFrame(SheetRunnerFactory sheets, MessageSink* sink, QWidget* pa
     resize(900, 640);
 }
 
-CMainFrame::~CMainFrame() = default;
+// The child windows die with the MDI area; the frame no longer follows them by then.
+CMainFrame::~CMainFrame() {
+    disconnect(documents_, nullptr, this, nullptr);
+    disconnect(area_, nullptr, this, nullptr);
+}
 
 QStringList CMainFrame::NewTypeNames() {
     QStringList names;
