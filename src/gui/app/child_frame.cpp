@@ -55,6 +55,17 @@ void CChildFrame::FitToPicture(QSize content) {
     resize(wanted.expandedTo(minimumSizeHint()).expandedTo(QSize(titleWidth, 0)));
 }
 
+// Never so narrow that the title and the window buttons no longer fit.
+int CChildFrame::TitleWidth() const {
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return fontMetrics().horizontalAdvance(windowTitle().remove(QStringLiteral("[*]"))) +
+           5 * titleBar;
+}
+
+QSize CChildFrame::sizeHint() const {
+    return QMdiSubWindow::sizeHint().expandedTo(QSize(TitleWidth(), 0));
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
     if (mayClose_ && !mayClose_(this)) {
         event->ignore();

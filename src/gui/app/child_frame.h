@@ -24,12 +24,14 @@ public:
 
     // "Aztec1", or "Aztec1:2" while the document has more than one window.
     void SetViewNumber(int number, int count);
+    QSize sizeHint() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void FitToPicture(QSize content);
+    int TitleWidth() const;
     void UpdateTitle();
 
     std::shared_ptr<SymbolDocument> document_;

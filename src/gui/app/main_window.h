@@ -31,6 +31,7 @@ public:
     PrintCommands& Printing() { return *print_; }
     const QList<QAction*>& RecentActions() const { return recentActions_; }
     QMenu* FileMenu() const { return fileMenu_; }
+    QMenu* EditMenu() const { return editMenu_; }
 
     // Opens the document files named on the command line.
     void OpenFiles(const QStringList& paths);

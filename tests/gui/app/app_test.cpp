@@ -55,6 +55,7 @@ public:
         ++script_->runs;
         if (!script_->confirm) return false;
         doc.m_Message = script_->message;
+        doc.m_Caption = script_->message;
         if (auto* ziggur = dynamic_cast<CZiggurDoc*>(&doc)) ziggur->m_HostMessage = u"HOST";
         doc.BuildSymbol();
         return true;
@@ -485,7 +486,11 @@ private slots:
             QVERIFY(help.TextBox()->toPlainText().startsWith(
                 QString::fromStdString(HelpTextLines(topic).front())));
         }
+        help.adjustSize();
+        QVERIFY(help.grab().save(Artefact(QStringLiteral("help-window.png"))));
         CAboutDlg about;
+        about.adjustSize();
+        QVERIFY(about.grab().save(Artefact(QStringLiteral("about-box.png"))));
         QStringList texts;
         for (QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
         QVERIFY2(texts.join(' ').contains("Tessaly Version 2.0.0.299"),
@@ -501,9 +506,15 @@ private slots:
         New(DocumentKind::Code39);
         QCOMPARE(Windows(), 3);
         frame_->resize(900, 600);
+        QApplication::processEvents();
         QVERIFY(frame_->grab().save(Artefact(QStringLiteral("app-tabbed.png"))));
+        for (QMenu* menu : {frame_->FileMenu(), frame_->EditMenu()}) {
+            menu->adjustSize();
+            QVERIFY(menu->grab().save(Artefact(menu->title().remove('&') + "-menu.png")));
+        }
         frame_->SetTabbedView(false);
         frame_->Area()->cascadeSubWindows();
+        QApplication::processEvents();
         QVERIFY(frame_->grab().save(Artefact(QStringLiteral("app-cascaded.png"))));
     }
 };
