@@ -25,12 +25,13 @@ std::string Slurp(const fs::path& path) {
 
 // In the child between fork and exec: only async-signal-safe calls.
 [[noreturn]] void Exec(const std::string& exe, const std::vector<std::string>& args,
-                       const fs::path& dir, const char* out, const char* err, const RunAs& as) {
+                       const fs::path& dir, const char* out, const char* err, const RunAs& as,
+                       const std::vector<std::string>& env) {
     if (chdir(dir.c_str()) != 0) _exit(127);
     setenv("XDG_CONFIG_HOME", (dir / "cfg").c_str(), 1);
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");
-    for (const std::string& entry : as.env) putenv(const_cast<char*>(entry.c_str()));
+    for (const std::string& entry : env) putenv(const_cast<char*>(entry.c_str()));
     const int o = open(out, O_WRONLY | O_CREAT | O_TRUNC, 0666);
     const int e = open(err, O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (o < 0 || e < 0 || dup2(o, 1) < 0 || dup2(e, 2) < 0) _exit(127);
@@ -50,8 +51,8 @@ std::string Slurp(const fs::path& path) {
     _exit(127);
 }
 
-std::string Executable(const RunAs& as) {
-    if (!as.executable.empty()) return as.executable;
+std::string Executable(const std::string& chosen) {
+    if (!chosen.empty()) return chosen;
     const char* bin = std::getenv("TSY_BINARY_DIR");
     return std::string(bin ? bin : ".") + "/tessaly";
 }
@@ -74,11 +75,11 @@ void TessalyTest::TearDown() {
 }
 
 RunResult TessalyTest::Run(const std::vector<std::string>& args, const RunAs& as) {
-    const std::string exe = Executable(as);
+    const std::string exe = Executable(executable_);
     const fs::path out = dir_ / "cfg" / "stdout.txt";
     const fs::path err = dir_ / "cfg" / "stderr.txt";
     const pid_t pid = fork();
-    if (pid == 0) Exec(exe, args, dir_, out.c_str(), err.c_str(), as);
+    if (pid == 0) Exec(exe, args, dir_, out.c_str(), err.c_str(), as, env_);
     int status = 0;
     waitpid(pid, &status, 0);
     RunResult r;
@@ -89,9 +90,9 @@ RunResult TessalyTest::Run(const std::vector<std::string>& args, const RunAs& as
 }
 
 pid_t TessalyTest::Start(const std::vector<std::string>& args, const RunAs& as) {
-    const std::string exe = Executable(as);
+    const std::string exe = Executable(executable_);
     const pid_t pid = fork();
-    if (pid == 0) Exec(exe, args, dir_, "/dev/null", "/dev/null", as);
+    if (pid == 0) Exec(exe, args, dir_, "/dev/null", "/dev/null", as, env_);
     return pid;
 }
 

@@ -22,10 +22,6 @@ struct RunResult {
 struct RunAs {
     bool unprivileged = false;  // as uid and gid 65534 when started by root
     long fileSizeLimit = 0;     // RLIMIT_FSIZE in bytes (SIGXFSZ ignored), 0 for none
-    // Runs start without DISPLAY and WAYLAND_DISPLAY, so no run opens the window program;
-    // these NAME=value entries are set on top.
-    std::vector<std::string> env;
-    std::string executable;  // empty: the tessaly of the build
 };
 
 class TessalyTest : public testing::Test {
@@ -45,6 +41,10 @@ protected:
     std::pair<int, int> ImageSize(const std::string& name);
 
     std::filesystem::path dir_;
+    // Runs start without DISPLAY and WAYLAND_DISPLAY, so no run opens the window program;
+    // these NAME=value entries are set on top.
+    std::vector<std::string> env_;
+    std::string executable_;  // empty: the tessaly of the build
 };
 
 }  // namespace tsy::test

@@ -49,10 +49,9 @@ TEST_F(WindowProgramTest, DisplayStartsTheWindowProgramWithTheSameArguments) {
     };
     for (const auto& c : cases) {
         if (!c.besideStub) fs::remove(dir_ / "own" / "tessaly-gui");
-        RunAs as;
-        as.env = c.env;
-        as.executable = exe;
-        const auto r = Run({"label.azt"}, as);
+        env_ = c.env;
+        executable_ = exe;
+        const auto r = Run({"label.azt"});
         EXPECT_EQ(r.status, c.status) << c.env[0] << " " << c.out;
         if (c.status == 2) {
             EXPECT_NE(r.err.find("Command line options:"), std::string::npos) << c.env[0];
@@ -64,11 +63,10 @@ TEST_F(WindowProgramTest, DisplayStartsTheWindowProgramWithTheSameArguments) {
 }
 
 TEST_F(WindowProgramTest, SymbolOptionsNeverStartTheWindow) {
-    RunAs as;
-    as.env = {"DISPLAY=:99"};
-    as.executable = CopyOfTessaly();
+    env_ = {"DISPLAY=:99"};
+    executable_ = CopyOfTessaly();
     WriteStub("own", "beside");
-    const auto r = Run({"/symbol=C39", "/message=ABC", "/ofile=x.png"}, as);
+    const auto r = Run({"/symbol=C39", "/message=ABC", "/ofile=x.png"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Exists("x.png"));
 }
