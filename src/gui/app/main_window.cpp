@@ -230,13 +230,14 @@ void CMainFrame::ConnectCommands() {
 void CMainFrame::UpdateFrame() {
     CChildFrame* frame = documents_->ActiveFrame();
     if (frame) {
-        setWindowTitle(QStringLiteral("Tessaly - ") +
-                       frame->windowTitle().remove(QStringLiteral("[*]")));
+        setWindowTitle(QStringLiteral("Tessaly - ") + frame->windowTitle());
+        setWindowModified(frame->Document()->IsModified());
         disconnect(frame->Document(), &SymbolDocument::TitleChanged, this, nullptr);
         connect(frame->Document(), &SymbolDocument::TitleChanged, this, &CMainFrame::UpdateFrame,
                 Qt::UniqueConnection);
     } else {
         setWindowTitle(QStringLiteral("Tessaly"));
+        setWindowModified(false);
     }
     const bool open = frame != nullptr;
     for (Command c : {Command::Close, Command::Save, Command::SaveAs, Command::ExportBitmap,

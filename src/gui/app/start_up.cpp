@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <cstdio>
+#include <set>
+#include <string_view>
+#include <vector>
 
 #include "cli/command_line_info.h"
 #include "cli/producer.h"
@@ -17,10 +20,42 @@
 #include "platform/screen.h"
 
 namespace tsy::gui {
+namespace {
+
+// Qt's own options (-style fusion, -platform xcb, ...) belong to QApplication; the producer
+// would take them for unknown symbol options.
+std::vector<char*> WithoutQtOptions(int argc, char** argv) {
+    static const std::set<std::string_view> withValue = {"platform",      "platformpluginpath",
+                                                         "platformtheme", "plugin",
+                                                         "style",         "stylesheet",
+                                                         "session",       "display",
+                                                         "geometry",      "title",
+                                                         "name",          "qwindowgeometry",
+                                                         "qwindowtitle",  "qwindowicon"};
+    static const std::set<std::string_view> bare = {"reverse", "widgetcount", "nograb", "dograb",
+                                                    "sync"};
+    std::vector<char*> kept;
+    for (int i = 0; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (i > 0 && arg.size() > 1 && arg[0] == '-') {
+            arg.remove_prefix(arg.substr(0, 2) == "--" ? 2 : 1);
+            if (bare.count(arg) != 0) continue;
+            if (withValue.count(arg) != 0) {
+                ++i;
+                continue;
+            }
+        }
+        kept.push_back(argv[i]);
+    }
+    return kept;
+}
+
+}  // namespace
 
 int RunWindowProgram(int argc, char** argv) {
+    std::vector<char*> own = WithoutQtOptions(argc, argv);
     CCommandLineInfoEx info;
-    info.ParseArguments(argc, argv);
+    info.ParseArguments(static_cast<int>(own.size()), own.data());
     const bool help = info.Boolean("help", false);
     if (!help) {
         // Headless: no display, no Qt, exactly as the command-line program.

@@ -223,13 +223,30 @@ private slots:
         QVERIFY(document);
         QCOMPARE(script_.runs, 1);
         QCOMPARE(document->Title(), title);
-        QCOMPARE(frame_->windowTitle(), "Tessaly - " + title);
+        QCOMPARE(frame_->windowTitle(), "Tessaly - " + title + "[*]");
+        QVERIFY(!frame_->isWindowModified());
         QVERIFY(document->Doc().m_Picture.HasPicture());
         QVERIFY(!document->Image().isNull());
         QVERIFY(frame_->Action(Command::Save)->isVisible());
         script_.confirm = false;
         QVERIFY(!New(static_cast<DocumentKind>(kind)));
         QCOMPARE(Windows(), 1);
+    }
+
+    // A double click runs "Symbol Information..."; confirming marks the document modified.
+    void doubleClickEditsTheSymbol() {
+        SymbolDocument* document = New(DocumentKind::Code128);
+        CEncoderView* view = frame_->Documents().ActiveFrame()->View();
+        script_.message = u"EDITED";
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(script_.runs, 2);
+        QVERIFY(document->Doc().m_Message == u"EDITED");
+        QVERIFY(document->IsModified());
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("Tessaly - Code1281[*]"));
+        QVERIFY(frame_->isWindowModified());
+        script_.confirm = false;
+        frame_->Action(Command::SymbolInformation)->trigger();
+        QVERIFY(document->Doc().m_Message == u"EDITED");
     }
 
     void savedDocumentReopens() {
