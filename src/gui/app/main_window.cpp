@@ -5,7 +5,6 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +17,7 @@
 #include "gui/app/app_icons.h"
 #include "gui/app/child_frame.h"
 #include "gui/app/export_commands.h"
+#include "gui/app/new_type_dialog.h"
 #include "gui/app/print_commands.h"
 #include "gui/app/symbol_document.h"
 #include "platform/profile.h"
@@ -44,10 +44,6 @@ constexpr NewCommand kNewCommands[] = {
     {Command::NewQR, DocumentKind::QR},
     {Command::NewAnimated, DocumentKind::AztecAnimated},
 };
-
-QString Text(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 }  // namespace
 
@@ -82,20 +78,6 @@ CMainFrame::CMainFrame(SheetRunnerFactory sheets, MessageSink* sink, QWidget* pa
 CMainFrame::~CMainFrame() {
     disconnect(documents_, nullptr, this, nullptr);
     disconnect(area_, nullptr, this, nullptr);
-}
-
-QStringList CMainFrame::NewTypeNames() {
-    QStringList names;
-    for (const DocumentType& type : DocumentTypes()) {
-        QString name = Text(type.docName);
-        // Both Aztec types call their documents "Aztec"; the list shows which is which.
-        if (names.contains(name)) {
-            name = Text(type.fileTypeName);
-            name = name.mid(name.lastIndexOf(QLatin1String(" - ")) + 3);
-        }
-        names << name;
-    }
-    return names;
 }
 
 void CMainFrame::BuildMenus() {
@@ -315,13 +297,9 @@ void CMainFrame::SetTabbedView(bool tabbed) {
 }
 
 void CMainFrame::ChooseNewType() {
-    bool ok = false;
-    const QStringList names = NewTypeNames();
-    const QString chosen = QInputDialog::getItem(this, QStringLiteral("New"),
-                                                 QStringLiteral("&New"), names, 0, false, &ok);
-    if (!ok) return;
-    const qsizetype index = names.indexOf(chosen);
-    if (index >= 0) documents_->NewDocument(DocumentTypes()[static_cast<std::size_t>(index)].kind);
+    CNewTypeDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (const std::optional<DocumentKind> kind = dialog.Chosen()) documents_->NewDocument(*kind);
 }
 
 void CMainFrame::Open() {

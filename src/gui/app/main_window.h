@@ -37,9 +37,6 @@ public:
     void OpenFiles(const QStringList& paths);
     void SetTabbedView(bool tabbed);
 
-    // The names the New list offers, in start-up order; the two Aztec types are told apart.
-    static QStringList NewTypeNames();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

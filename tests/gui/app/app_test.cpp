@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,6 +30,7 @@
 #include "gui/app/encoder_view.h"
 #include "gui/app/export_commands.h"
 #include "gui/app/main_window.h"
+#include "gui/app/new_type_dialog.h"
 #include "gui/app/print_commands.h"
 #include "gui/app/symbol_device_size.h"
 #include "gui/app/symbol_document.h"
@@ -88,6 +90,17 @@ QString Artefact(const QString& name) {
     const QString dir = qEnvironmentVariable("TSY_GUI_ARTEFACTS", QDir::tempPath());
     QDir().mkpath(dir);
     return QDir(dir).filePath(name);
+}
+
+// Saves the next modal dialog as an artefact, then closes it.
+void GrabModal(const QString& name) {
+    QTimer::singleShot(0, [name] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return GrabModal(name);
+        QApplication::processEvents();
+        dialog->grab().save(Artefact(name));
+        dialog->reject();
+    });
 }
 
 }  // namespace
@@ -203,8 +216,12 @@ private slots:
                               "P&rint Setup...", "Recent File"}));
         QCOMPARE(file.last(), QStringLiteral("E&xit"));
         // The New list offers every type, Ziggur too, in start-up order.
-        QCOMPARE(CMainFrame::NewTypeNames(), (QStringList{"Aztec", "Ziggur", "PDF417", "QR",
-                                                          "Code128", "Code39", "Aztec Animated"}));
+        QCOMPARE(CNewTypeDlg::TypeNames(), (QStringList{"Aztec", "Ziggur", "PDF417", "QR",
+                                                        "Code128", "Code39", "Aztec Animated"}));
+        CNewTypeDlg list;
+        list.List()->setCurrentRow(1);
+        list.accept();
+        QCOMPARE(list.Chosen(), std::optional<DocumentKind>(DocumentKind::Ziggur));
     }
 
     void newDocumentRunsTheSheet_data() {
@@ -525,6 +542,16 @@ private slots:
         frame_->resize(900, 600);
         QApplication::processEvents();
         QVERIFY(frame_->grab().save(Artefact(QStringLiteral("app-tabbed.png"))));
+        const struct {
+            Command command;
+            const char* name;
+        } dialogs[] = {{Command::New, "new-list.png"},
+                       {Command::PrintPreview, "print-preview.png"},
+                       {Command::ExportBitmap, "export-bitmap.png"}};
+        for (const auto& d : dialogs) {
+            GrabModal(QString::fromLatin1(d.name));
+            frame_->Action(d.command)->trigger();
+        }
         for (QMenu* menu : {frame_->FileMenu(), frame_->EditMenu()}) {
             menu->adjustSize();
             QVERIFY(menu->grab().save(Artefact(menu->title().remove('&') + "-menu.png")));
