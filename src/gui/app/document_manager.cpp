@@ -79,8 +79,9 @@ SymbolDocument* DocumentManager::NewDocument(DocumentKind kind) {
 SymbolDocument* DocumentManager::OpenFile(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
     for (SymbolDocument* open : Documents()) {
-        if (open->Path() == full) {
-            area_->setActiveSubWindow(FramesOf(open).front());
+        const std::vector<CChildFrame*> frames = FramesOf(open);
+        if (open->Path() == full && !frames.empty()) {
+            area_->setActiveSubWindow(frames.front());
             return open;
         }
     }

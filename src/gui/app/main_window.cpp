@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <functional>
 
 #include "gui/app/about_dialog.h"
 #include "gui/app/app_icons.h"
@@ -67,7 +68,8 @@ CMainFrame::CMainFrame(SheetRunnerFactory sheets, MessageSink* sink, QWidget* pa
     BuildToolBar();
     ready_ = new QLabel(QStringLiteral("Ready"));
     statusBar()->addWidget(ready_, 1);
-    ConnectCommands();
+    ConnectDocumentCommands();
+    ConnectWindowCommands();
     SetTabbedView(GetProfileInt(kSettings, kTabbed, 1) != 0);
     RebuildRecentMenu();
     UpdateFrame();
@@ -140,41 +142,40 @@ void CMainFrame::BuildToolBar() {
         toolBar_->addAction(commands_[c]);
 }
 
-template <class F>
-void CMainFrame::WithActive(F&& f) {
-    if (SymbolDocument* document = documents_->ActiveDocument()) f(*document);
-}
-
-void CMainFrame::ConnectCommands() {
+// Commands on the active document: nothing happens without one.
+void CMainFrame::ConnectDocumentCommands() {
+    const struct {
+        Command command;
+        std::function<void(SymbolDocument&)> run;
+    } onDocument[] = {
+        {Command::Close, [this](SymbolDocument& d) { documents_->CloseDocument(&d); }},
+        {Command::Save, [this](SymbolDocument& d) { documents_->Save(&d); }},
+        {Command::SaveAs, [this](SymbolDocument& d) { documents_->SaveAs(&d); }},
+        {Command::ExportBitmap, [this](SymbolDocument& d) { ExportAsBitmap(d, this, sink_); }},
+        {Command::ExportMetafile, [this](SymbolDocument& d) { ExportAsMetafile(d, this, sink_); }},
+        {Command::CopyBitmap, [this](SymbolDocument& d) { CopyBitmapToClipboard(d, sink_); }},
+        {Command::Print, [this](SymbolDocument& d) { print_->Print(d); }},
+        {Command::PrintPreview, [this](SymbolDocument& d) { print_->PrintPreview(d); }},
+        {Command::SymbolInformation, [this](SymbolDocument& d) { documents_->EditSymbol(&d); }},
+        {Command::NewWindow, [this](SymbolDocument& d) { documents_->NewWindow(&d); }},
+    };
+    for (const auto& entry : onDocument) {
+        connect(commands_[entry.command], &QAction::triggered, this, [this, run = entry.run] {
+            if (SymbolDocument* document = documents_->ActiveDocument()) run(*document);
+        });
+    }
     for (const NewCommand& n : kNewCommands) {
         connect(commands_[n.command], &QAction::triggered, this,
                 [this, kind = n.kind] { documents_->NewDocument(kind); });
     }
     connect(commands_[Command::New], &QAction::triggered, this, &CMainFrame::ChooseNewType);
     connect(commands_[Command::Open], &QAction::triggered, this, &CMainFrame::Open);
-    connect(commands_[Command::Close], &QAction::triggered, this,
-            [this] { WithActive([this](SymbolDocument& d) { documents_->CloseDocument(&d); }); });
-    connect(commands_[Command::Save], &QAction::triggered, this,
-            [this] { WithActive([this](SymbolDocument& d) { documents_->Save(&d); }); });
-    connect(commands_[Command::SaveAs], &QAction::triggered, this,
-            [this] { WithActive([this](SymbolDocument& d) { documents_->SaveAs(&d); }); });
-    connect(commands_[Command::ExportBitmap], &QAction::triggered, this,
-            [this] { WithActive([this](SymbolDocument& d) { ExportAsBitmap(d, this, sink_); }); });
-    connect(commands_[Command::ExportMetafile], &QAction::triggered, this, [this] {
-        WithActive([this](SymbolDocument& d) { ExportAsMetafile(d, this, sink_); });
-    });
-    connect(commands_[Command::CopyBitmap], &QAction::triggered, this,
-            [this] { WithActive([this](SymbolDocument& d) { CopyBitmapToClipboard(d, sink_); }); });
-    connect(commands_[Command::Print], &QAction::triggered, this,
-            [this] { WithActive([this](SymbolDocument& d) { print_->Print(d); }); });
-    connect(commands_[Command::PrintPreview], &QAction::triggered, this,
-            [this] { WithActive([this](SymbolDocument& d) { print_->PrintPreview(d); }); });
     connect(commands_[Command::PrintSetup], &QAction::triggered, print_,
             &PrintCommands::PrintSetup);
     connect(commands_[Command::Exit], &QAction::triggered, this, &QWidget::close);
-    connect(commands_[Command::SymbolInformation], &QAction::triggered, this,
-            [this] { WithActive([this](SymbolDocument& d) { documents_->EditSymbol(&d); }); });
+}
 
+void CMainFrame::ConnectWindowCommands() {
     QAction* toolBarToggle = commands_[Command::ToolBar];
     toolBarToggle->setChecked(true);
     connect(toolBarToggle, &QAction::toggled, toolBar_, &QWidget::setVisible);
@@ -183,9 +184,6 @@ void CMainFrame::ConnectCommands() {
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
     connect(commands_[Command::TabbedView], &QAction::triggered, this, &CMainFrame::SetTabbedView);
-
-    connect(commands_[Command::NewWindow], &QAction::triggered, this,
-            [this] { WithActive([this](SymbolDocument& d) { documents_->NewWindow(&d); }); });
     connect(commands_[Command::Cascade], &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
     connect(commands_[Command::Tile], &QAction::triggered, area_, &QMdiArea::tileSubWindows);
     connect(commands_[Command::ArrangeIcons], &QAction::triggered, this, &CMainFrame::ArrangeIcons);

@@ -45,15 +45,14 @@ protected:
 private:
     void BuildMenus();
     void BuildToolBar();
-    void ConnectCommands();
+    void ConnectDocumentCommands();
+    void ConnectWindowCommands();
     void UpdateFrame();
     void RebuildRecentMenu();
     void RebuildWindowList();
     void ChooseNewType();
     void Open();
     void ArrangeIcons();
-    template <class F>
-    void WithActive(F&& f);
 
     SheetRunnerFactory sheets_;
     MessageSink* sink_;
