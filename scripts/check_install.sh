@@ -25,8 +25,21 @@ cmake --build "$work/consumer" >/dev/null
 "$work/consumer/consumer"
 
 echo "== manual page"
-warnings=$(man --warnings -l "$root$prefix/share/man/man1/tessaly.1.gz" 2>&1 >/dev/null)
-[ -z "$warnings" ] || { echo "$warnings"; exit 1; }
+for page in "$root$prefix"/share/man/man1/tessaly*.1.gz; do
+  warnings=$(man --warnings -l "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || { echo "$warnings"; exit 1; }
+done
+
+echo "== desktop integration"
+if [ -x "$root$prefix/bin/tessaly-gui" ]; then
+  desktop-file-validate "$root$prefix/share/applications/tessaly.desktop"
+  # The MIME database compiler reads the types as the desktop will.
+  mkdir -p "$work/mime/packages"
+  cp "$root$prefix/share/mime/packages/tessaly.xml" "$work/mime/packages/"
+  update-mime-database "$work/mime" 2>/dev/null
+  grep -q 'application/x-tessaly-code39:\*\.c39' "$work/mime/globs2" ||
+    { echo "the MIME types did not compile"; exit 1; }
+fi
 
 echo "== shared system libraries, one GLib"
 linked=$(ldd "$build_dir/tessaly")
