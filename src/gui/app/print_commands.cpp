@@ -22,7 +22,9 @@ void PrintSymbol(const SymbolDocument& document, QPrinter& printer) {
 }
 
 PrintCommands::PrintCommands(QWidget* parent)
-    : QObject(parent), parent_(parent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+    : QObject(parent),
+      parent_(parent),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
 PrintCommands::~PrintCommands() = default;
 
