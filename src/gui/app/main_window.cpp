@@ -138,8 +138,19 @@ void CMainFrame::BuildToolBar() {
     toolBar_->addSeparator();
     toolBar_->addAction(commands_[Command::SymbolInformation]);
     toolBar_->addSeparator();
-    for (Command c : {Command::Open, Command::Save, Command::Print, Command::About})
-        toolBar_->addAction(commands_[c]);
+    toolBar_->addAction(commands_[Command::Open]);
+    // Save and Print leave the File menu while no document is open, but their buttons stay
+    // (disabled), so the toolbar does not change shape.
+    for (Command c : {Command::Save, Command::Print}) {
+        QAction* command = commands_[c];
+        auto* button = new QAction(command->icon(), command->text(), this);
+        button->setToolTip(command->toolTip());
+        button->setStatusTip(command->statusTip());
+        connect(button, &QAction::triggered, command, &QAction::trigger);
+        connect(command, &QAction::enabledChanged, button, &QAction::setEnabled);
+        toolBar_->addAction(button);
+    }
+    toolBar_->addAction(commands_[Command::About]);
 }
 
 // Commands on the active document: nothing happens without one.

@@ -204,7 +204,9 @@ private slots:
                                      "New Code128 Symbol", "New Code39 Symbol", "|",
                                      "Edit Symbol Info", "|", "Open", "Save", "Print", "About"}));
         QVERIFY(!frame_->Action(Command::NewZiggur)->isEnabled());
+        QVERIFY(!frame_->ToolBar()->actions()[12]->isEnabled());
         New(DocumentKind::QR);
+        QVERIFY(frame_->ToolBar()->actions()[12]->isEnabled());
         QStringList file;
         for (QAction* a : frame_->FileMenu()->actions())
             if (!a->isSeparator()) file << a->text();
