@@ -1,0 +1,86 @@
+#include "verify/symbol_reader.h"
+
+#include <ZXing/ReadBarcode.h>
+
+#include <algorithm>
+
+namespace tsy {
+namespace {
+
+// Four modules of white around the symbol satisfy every finder; the symbols carry their own
+// quiet zone only sometimes.
+constexpr int kQuietModules = 4;
+// Below this many pixels a module the reader's binariser and finders lose edges.
+constexpr int kMinModulePx = 3;
+constexpr int kLinearRows = 8;
+
+ZXing::BarcodeFormat Format(ReaderFormat format) {
+    switch (format) {
+        case ReaderFormat::Aztec:
+            return ZXing::BarcodeFormat::Aztec;
+        case ReaderFormat::PDF417:
+            return ZXing::BarcodeFormat::PDF417;
+        case ReaderFormat::QRCode:
+            return ZXing::BarcodeFormat::QRCode;
+        case ReaderFormat::Code128:
+            return ZXing::BarcodeFormat::Code128;
+        case ReaderFormat::Code39:
+            return ZXing::BarcodeFormat::Code39;
+    }
+    return ZXing::BarcodeFormat::None;
+}
+
+bool IsLinear(ReaderFormat format) {
+    return format == ReaderFormat::Code128 || format == ReaderFormat::Code39;
+}
+
+}  // namespace
+
+bool ReadSymbolPart(const Bitmap1& picture, int x, int y, int w, int h, const ReadRequest& request,
+                    ReadSymbol* out) {
+    if (picture.empty() || w < 1 || h < 1 || x < 0 || y < 0 || x > picture.width - w ||
+        y > picture.height - h)
+        return false;
+    const int module = std::max(1, request.modulePx);
+    const int scale = module >= kMinModulePx ? 1 : (kMinModulePx + module - 1) / module;
+    // A linear symbol is read along its middle row alone, made a few rows tall: a caller that
+    // wants every row judged hands each distinct row over on its own.
+    const bool linear = IsLinear(request.format);
+    const int rows = linear ? 1 : h;
+    const int top = linear ? y + h / 2 : y;
+    const int scaleY = linear ? kLinearRows : scale;
+    const int margin = kQuietModules * module * scale;
+    const int64_t W = int64_t{w} * scale + 2 * margin;
+    const int64_t H = int64_t{rows} * scaleY + 2 * margin;
+    if (W > 0x7FFF || H > 0x7FFF) return false;
+    std::vector<uint8_t> grey(static_cast<std::size_t>(W * H), 255);
+    for (int row = 0; row < rows; ++row) {
+        uint8_t* line = grey.data() + static_cast<std::size_t>(margin + row * scaleY) * W + margin;
+        for (int col = 0; col < w; ++col) {
+            const bool dark = picture.isBlack(x + col, top + row) != request.inverted;
+            if (dark) std::fill_n(line + col * scale, scale, uint8_t{0});
+        }
+        for (int copy = 1; copy < scaleY; ++copy) std::copy_n(line, w * scale, line + copy * W);
+    }
+    ZXing::DecodeHints hints;
+    hints.setFormats(Format(request.format));
+    hints.setTryHarder(true);
+    hints.setTryRotate(false);
+    // Debian's 1.4 aborts on some large linear symbols when it downscales.
+    hints.setTryDownscale(false);
+    hints.setTryCode39ExtendedMode(true);
+    hints.setValidateCode39CheckSum(request.code39Check);
+    hints.setCharacterSet("ISO-8859-1");
+    const ZXing::ImageView view(grey.data(), static_cast<int>(W), static_cast<int>(H),
+                                ZXing::ImageFormat::Lum);
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    if (!result.isValid()) return false;
+    const auto& bytes = result.bytes();
+    out->bytes.assign(bytes.begin(), bytes.end());
+    out->sequenceIndex = result.sequenceIndex();
+    out->sequenceSize = result.sequenceSize();
+    out->readerInit = result.readerInit();
+    return true;
+}
+
+}  // namespace tsy
