@@ -117,6 +117,7 @@ void CEncoderDoc::ApplyCommonOptions(const CommandLineOptions& o) {
     m_AddMessage = o.addMessage;
     if (o.elementWidth > 0) m_ElementWidth = o.elementWidth;
     if (o.symbolHeight > 0) m_SymbolHeight = o.symbolHeight;
+    if (o.dpi > 0) SetResolution(o.dpi);
     if (o.codepage > 0) m_Codepage = o.codepage;
     m_UseEci = o.useEci ? 1 : 0;
     // Derived even when the code page was not given: code page 0 has no ECI.

@@ -3,7 +3,6 @@
 #include "document/encoder_doc.h"
 #include "export/export_source.h"
 #include "message/codepage_table.h"
-#include "platform/screen.h"
 
 namespace tsy {
 
@@ -19,7 +18,7 @@ bool ExportDocumentToFile(const CEncoderDoc& doc, const std::filesystem::path& p
     source.useEci = doc.m_UseEci != 0;
     source.eci = doc.m_Eci;
     source.horizontalScale = doc.HorizontalScale();
-    source.dpiX = ScreenDpiX();
+    source.dpiX = doc.ResolutionX();
     return ExportToFile(source, path, message);
 }
 

@@ -130,3 +130,23 @@ TEST(VerifyText, NamesAndNothingBuilt) {
 
 }  // namespace
 }  // namespace tsy
+
+namespace tsy {
+namespace {
+
+// Undercut as wide as a module erases the dark modules beside light ones: a real symbol that
+// no reader reads.
+TEST(VerifyUndercut, ThinnedAwayModulesDoNotRead) {
+    CQRDoc doc;
+    doc.m_Model = CQRDoc::kIsoModel;
+    doc.m_Message = u"undercut";
+    doc.m_ElementWidth = 10;  // one pixel at 96 dpi
+    ASSERT_TRUE(doc.BuildSymbol());
+    EXPECT_EQ(VerifySymbol(doc).check, SymbolCheck::Verified);
+    doc.m_Undercut = 1;
+    ASSERT_TRUE(doc.BuildSymbol());
+    EXPECT_EQ(VerifySymbol(doc).check, SymbolCheck::NotReadable);
+}
+
+}  // namespace
+}  // namespace tsy
