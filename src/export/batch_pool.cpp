@@ -3,25 +3,12 @@
 #include <algorithm>
 
 #include "document/encoder_doc.h"
+#include "export/document_copy.h"
 #include "export/document_export.h"
 #include "platform/utf8_text.h"
-#include "symbologies/document_serialize.h"
 #include "verify/verify_symbol.h"
 
 namespace tsy {
-namespace {
-
-// A copy through the document's own file format, so every type copies itself, options and all.
-std::unique_ptr<CEncoderDoc> CopyDocument(const CEncoderDoc& doc) {
-    if (!doc.Type().create) return nullptr;
-    std::unique_ptr<CEncoderDoc> copy = doc.Type().create();
-    std::string error;
-    if (!copy || !LoadDocumentBytes(StoreDocumentBytes(doc), *copy, &error)) return nullptr;
-    copy->SetResolution(doc.Resolution());  // not part of the file
-    return copy;
-}
-
-}  // namespace
 
 BatchPool::BatchPool(CEncoderDoc& doc, unsigned threads, bool captionFromMessage, bool verify)
     : doc_(doc),
