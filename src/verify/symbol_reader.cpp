@@ -46,21 +46,30 @@ bool ReadSymbolPart(const Bitmap1& picture, int x, int y, int w, int h, const Re
     // A linear symbol is read along its middle row alone, made a few rows tall: a caller that
     // wants every row judged hands each distinct row over on its own.
     const bool linear = IsLinear(request.format);
-    const int rows = linear ? 1 : h;
+    // Large 2D modules are sampled down to a few pixels each: the reader's time grows with the
+    // pixels, not the modules, and every module keeps at least kMinModulePx samples a side.
+    const int step = linear ? 1 : std::max(1, module / kMinModulePx);
+    const int stepY = linear || request.moduleHeightPx < 1
+                          ? step
+                          : std::max(1, request.moduleHeightPx / kMinModulePx);
+    const int rows = linear ? 1 : h / stepY;
+    const int cols = w / step;
     const int top = linear ? y + h / 2 : y;
     const int scaleY = linear ? kLinearRows : scale;
-    const int margin = kQuietModules * module * scale;
-    const int64_t W = int64_t{w} * scale + 2 * margin;
+    const int margin = kQuietModules * std::max(1, module / step) * scale;
+    const int64_t W = int64_t{cols} * scale + 2 * margin;
     const int64_t H = int64_t{rows} * scaleY + 2 * margin;
-    if (W > 0x7FFF || H > 0x7FFF) return false;
+    if (rows < 1 || cols < 1 || W > 0x7FFF || H > 0x7FFF) return false;
     std::vector<uint8_t> grey(static_cast<std::size_t>(W * H), 255);
     for (int row = 0; row < rows; ++row) {
         uint8_t* line = grey.data() + static_cast<std::size_t>(margin + row * scaleY) * W + margin;
-        for (int col = 0; col < w; ++col) {
-            const bool dark = picture.isBlack(x + col, top + row) != request.inverted;
+        const int sourceY = linear ? top : top + row * stepY + stepY / 2;
+        for (int col = 0; col < cols; ++col) {
+            const bool dark =
+                picture.isBlack(x + col * step + step / 2, sourceY) != request.inverted;
             if (dark) std::fill_n(line + col * scale, scale, uint8_t{0});
         }
-        for (int copy = 1; copy < scaleY; ++copy) std::copy_n(line, w * scale, line + copy * W);
+        for (int copy = 1; copy < scaleY; ++copy) std::copy_n(line, cols * scale, line + copy * W);
     }
     ZXing::DecodeHints hints;
     hints.setFormats(Format(request.format));

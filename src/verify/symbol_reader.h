@@ -16,6 +16,7 @@ struct ReadRequest {
     bool inverted = false;
     // The smallest module or narrow bar, in pixels; small ones are enlarged before reading.
     int modulePx = 1;
+    int moduleHeightPx = 0;  // 0: as wide as high
     bool code39Check = false;
 };
 

@@ -64,6 +64,8 @@ Expectation Expect(const CEncoderDoc& doc, const SymbolBuild& build) {
         }
         case DocumentKind::PDF417:
             e.request.format = ReaderFormat::PDF417;
+            e.request.moduleHeightPx = static_cast<int>(
+                std::min<int64_t>(MilsToPixels(build.dpiY, doc.m_ElementHeight), 1 << 20));
             return e;
         case DocumentKind::QR: {
             const auto& qr = static_cast<const CQRDoc&>(doc);
