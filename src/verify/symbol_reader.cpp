@@ -1,8 +1,11 @@
 #include "verify/symbol_reader.h"
 
-#include <ZXing/ReadBarcode.h>
-
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/lazy_library.h"
+#include "verify/zxing_module.h"
 
 namespace tsy {
 namespace {
@@ -14,20 +17,31 @@ constexpr int kQuietModules = 4;
 constexpr int kMinModulePx = 3;
 constexpr int kLinearRows = 8;
 
-ZXing::BarcodeFormat Format(ReaderFormat format) {
-    switch (format) {
-        case ReaderFormat::Aztec:
-            return ZXing::BarcodeFormat::Aztec;
-        case ReaderFormat::PDF417:
-            return ZXing::BarcodeFormat::PDF417;
-        case ReaderFormat::QRCode:
-            return ZXing::BarcodeFormat::QRCode;
-        case ReaderFormat::Code128:
-            return ZXing::BarcodeFormat::Code128;
-        case ReaderFormat::Code39:
-            return ZXing::BarcodeFormat::Code39;
-    }
-    return ZXing::BarcodeFormat::None;
+// The module beside an installed program (its library folder relative to the program's), else
+// where the build left it.
+std::string InstalledModule() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return {};
+    return (exe.parent_path() / TSY_READER_FROM_BINDIR).lexically_normal().string();
+}
+
+const LazyLibrary& ReaderLibrary() {
+    static const std::string installed = InstalledModule();
+    static const LazyLibrary lib({installed.c_str(), TSY_READER_BUILT});
+    return lib;
+}
+
+TsyReadGrey Reader() {
+    static const TsyReadGrey read = [] {
+        TsyReadGrey f = nullptr;
+        return ReaderLibrary().bind(f, kTsyReadGreyName) ? f : nullptr;
+    }();
+    return read;
+}
+
+void AppendBytes(void* context, const uint8_t* bytes, size_t length) {
+    static_cast<std::string*>(context)->append(reinterpret_cast<const char*>(bytes), length);
 }
 
 bool IsLinear(ReaderFormat format) {
@@ -36,8 +50,16 @@ bool IsLinear(ReaderFormat format) {
 
 }  // namespace
 
+bool ReaderAvailable(std::string* why) {
+    if (Reader()) return true;
+    if (why) *why = ReaderLibrary().MissingText("Reading symbols back");
+    return false;
+}
+
 bool ReadSymbolPart(const Bitmap1& picture, int x, int y, int w, int h, const ReadRequest& request,
                     ReadSymbol* out) {
+    const TsyReadGrey read = Reader();
+    if (!read) return false;
     if (picture.empty() || w < 1 || h < 1 || x < 0 || y < 0 || x > picture.width - w ||
         y > picture.height - h)
         return false;
@@ -71,24 +93,14 @@ bool ReadSymbolPart(const Bitmap1& picture, int x, int y, int w, int h, const Re
         }
         for (int copy = 1; copy < scaleY; ++copy) std::copy_n(line, cols * scale, line + copy * W);
     }
-    ZXing::DecodeHints hints;
-    hints.setFormats(Format(request.format));
-    hints.setTryHarder(true);
-    hints.setTryRotate(false);
-    // Debian's 1.4 aborts on some large linear symbols when it downscales.
-    hints.setTryDownscale(false);
-    hints.setTryCode39ExtendedMode(true);
-    hints.setValidateCode39CheckSum(request.code39Check);
-    hints.setCharacterSet("ISO-8859-1");
-    const ZXing::ImageView view(grey.data(), static_cast<int>(W), static_cast<int>(H),
-                                ZXing::ImageFormat::Lum);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    if (!result.isValid()) return false;
-    const auto& bytes = result.bytes();
-    out->bytes.assign(bytes.begin(), bytes.end());
-    out->sequenceIndex = result.sequenceIndex();
-    out->sequenceSize = result.sequenceSize();
-    out->readerInit = result.readerInit();
+    TsyReadOutcome outcome{&out->bytes, &AppendBytes, -1, -1, 0};
+    out->bytes.clear();
+    if (!read(grey.data(), static_cast<int>(W), static_cast<int>(H),
+              static_cast<int>(request.format), request.code39Check ? 1 : 0, &outcome))
+        return false;
+    out->sequenceIndex = outcome.sequenceIndex;
+    out->sequenceSize = outcome.sequenceSize;
+    out->readerInit = outcome.readerInit != 0;
     return true;
 }
 

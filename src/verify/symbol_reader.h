@@ -27,6 +27,9 @@ struct ReadSymbol {
     bool readerInit = false;
 };
 
+// False (with the loader's reason) when the reader module or zxing-cpp cannot be loaded.
+bool ReaderAvailable(std::string* why);
+
 // Reads the symbol in the w x h part of picture at (x, y) (0 black, whatever lies around it
 // ignored), on a white quiet zone; a linear symbol along the middle row of that part only.
 // False when nothing of the format was found.

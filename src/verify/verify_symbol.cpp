@@ -190,6 +190,8 @@ SymbolVerdict VerifySymbol(const CEncoderDoc& doc, const SymbolBuild& build) {
         return {SymbolCheck::NotChecked, "no symbol was built."};
     Expectation e = Expect(doc, build);
     if (!e.notChecked.empty()) return {SymbolCheck::NotChecked, std::move(e.notChecked)};
+    if (std::string missing; !ReaderAvailable(&missing))
+        return {SymbolCheck::NotChecked, std::move(missing)};
     e.request.modulePx = e.modulePx;
     if (e.symbols > 1) return ReadSet(build.symbol, e);
     if (e.request.format == ReaderFormat::Code128 || e.request.format == ReaderFormat::Code39)
