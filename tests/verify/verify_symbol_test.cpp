@@ -99,16 +99,19 @@ TEST_P(Verify, BuiltSymbolReadsBackOrIsNotChecked) {
 TEST_P(Verify, DamagedSymbolIsNeverVerified) {
     const auto doc = GetParam().make();
     ASSERT_TRUE(doc->BuildSymbol());
-    if (VerifySymbol(*doc).check == SymbolCheck::NotChecked) GTEST_SKIP() << "not checked";
+    // What the reader cannot judge stays not checked, whatever the picture holds.
+    const SymbolCheck damagedCheck = GetParam().expected == SymbolCheck::Verified
+                                         ? SymbolCheck::NotReadable
+                                         : SymbolCheck::NotChecked;
     SymbolBuild damaged = doc->LastBuild();
     Bitmap1& s = damaged.symbol;
     for (int y = s.height / 4; y < s.height * 3 / 4; ++y)
         for (int x = s.width / 4; x < s.width * 3 / 4; ++x) s.setBlack(x, y, !s.isBlack(x, y));
-    EXPECT_EQ(VerifySymbol(*doc, damaged).check, SymbolCheck::NotReadable);
+    EXPECT_EQ(VerifySymbol(*doc, damaged).check, damagedCheck);
 
     const SymbolBuild good = doc->LastBuild();
     doc->m_MessageBytes += "x";  // the reader's bytes no longer match what the encoder got
-    EXPECT_EQ(VerifySymbol(*doc, good).check, SymbolCheck::NotReadable);
+    EXPECT_EQ(VerifySymbol(*doc, good).check, damagedCheck);
 }
 
 INSTANTIATE_TEST_SUITE_P(Symbologies, Verify, ::testing::ValuesIn(kCases),
