@@ -297,6 +297,16 @@ ProducerOutcome Run::Build(const Selection& selection) {
         return {true, status};
     }
     if (!writeError.empty()) return Fail(kExitFailed, writeError);
+    if (options.dpi > 0) {
+        // A symbol that builds for the screen but not for print outgrew the picture limits.
+        doc->SetResolution(0);
+        if (doc->BuildSymbol()) {
+            return Fail(kExitFailed, "The symbol could not be built: at " +
+                                         std::to_string(options.dpi) +
+                                         " dpi its picture would exceed 32767 pixels a side or "
+                                         "256 MB; a lower /dpi builds it.");
+        }
+    }
     return Fail(kExitFailed, "The symbol could not be built: " + BuildFailureReason(*doc));
 }
 

@@ -48,6 +48,17 @@ TEST_F(PrintTest, BadResolutionIsAUsageError) {
     }
     EXPECT_EQ(Run({"/symbol=QR", "/message=x", "/ofile=x.png", "/dpi"}).err,
               "Missing value for /dpi.\n");
+    // Fine for the screen, beyond the picture limits at 2400 dpi: the message says which.
+    const std::vector<std::string> big = {"/symbol=QR", "/qrmodel=2", "/xelement=50",
+                                          "/message=" + std::string(1000, 'A'), "/ofile=big.png"};
+    EXPECT_EQ(Run(big).status, 0);
+    std::vector<std::string> print = big;
+    print.push_back("/dpi=2400");
+    const auto r = Run(print);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "The symbol could not be built: at 2400 dpi its picture would exceed 32767 pixels a "
+              "side or 256 MB; a lower /dpi builds it.\n");
 }
 
 // The reader's verdict decides the status; the file is written either way.

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "support/private_profile.h"
+#include "symbologies/aztec/aztec_animated_doc.h"
 #include "symbologies/aztec/aztec_doc.h"
 #include "symbologies/code128/code128_doc.h"
 #include "symbologies/code39/code39_doc.h"
@@ -47,6 +48,9 @@ const VerifyCase kCases[] = {
          d.m_SymbolCount = 3;
          d.m_AppendId = u"ID7";
      }),
+     SymbolCheck::Verified},
+    {"AztecAnimated",
+     Doc<CAztecAnimatedDoc>([](CAztecAnimatedDoc& d) { d.m_SymbolCount = 4; }),
      SymbolCheck::Verified},
     {"AztecMenu", Doc<CAztecDoc>([](CAztecDoc& d) { d.m_SymbolType = kAztecTypeMenu; }),
      SymbolCheck::Verified},
