@@ -50,4 +50,21 @@ bool ExportDocumentToFile(const CEncoderDoc& doc, const std::filesystem::path& p
     return ExportToFile(source, path, message);
 }
 
+bool ExportDocumentToFile(const CEncoderDoc& doc, const std::filesystem::path& path, int dpi,
+                          std::string* message) {
+    if (dpi <= 0 || (dpi == doc.ResolutionX() && dpi == doc.ResolutionY()))
+        return ExportDocumentToFile(doc, path, message);
+    std::unique_ptr<CEncoderDoc> copy = CopyDocument(doc);
+    if (!copy) {
+        if (message) *message = path.string() + ": the document cannot be copied to rebuild it.";
+        return false;
+    }
+    copy->SetResolution(dpi);
+    if (!copy->BuildSymbol()) {
+        if (message) *message = "The symbol could not be built at " + std::to_string(dpi) + " dpi.";
+        return false;
+    }
+    return ExportDocumentToFile(*copy, path, message);
+}
+
 }  // namespace tsy

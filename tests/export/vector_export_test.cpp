@@ -182,3 +182,35 @@ INSTANTIATE_TEST_SUITE_P(Symbologies, VectorFile, ::testing::ValuesIn(kCases),
 
 }  // namespace
 }  // namespace tsy
+
+namespace tsy {
+namespace {
+
+int BmpWidth(const std::string& bmp) {
+    if (bmp.size() < 26) return -1;
+    return static_cast<uint8_t>(bmp[18]) | static_cast<uint8_t>(bmp[19]) << 8;
+}
+
+// The export dialog's resolution: the file is built for it, the document on screen is not.
+TEST(ExportAtResolution, BuildsACopyForTheDpi) {
+    test::TempDir dir;
+    CCode39Doc doc;
+    doc.m_Message = u"ABC";
+    doc.m_ElementWidth = 10;
+    ASSERT_TRUE(doc.BuildSymbol());
+    const int screenWidth = doc.m_Picture.Picture().width;
+    struct {
+        int dpi;
+        int width;  // "*ABC*" and its quiet zones: 100 narrow bars
+    } cases[] = {{0, screenWidth}, {96, screenWidth}, {300, 300}, {600, 600}, {1200, 1200}};
+    for (const auto& c : cases) {
+        std::string error;
+        ASSERT_TRUE(ExportDocumentToFile(doc, dir / "r.bmp", c.dpi, &error)) << error;
+        EXPECT_EQ(BmpWidth(test::ReadFile(dir / "r.bmp")), c.width) << c.dpi;
+        EXPECT_EQ(doc.m_Picture.Picture().width, screenWidth);
+        EXPECT_EQ(doc.Resolution(), 0);
+    }
+}
+
+}  // namespace
+}  // namespace tsy
