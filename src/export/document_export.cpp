@@ -17,8 +17,8 @@ constexpr int kVectorDpi = 1000;
 // The document rebuilt where its pixels are mils; its own build when it cannot be copied or
 // built so (an animated sequence keeps its settings and temporary file to itself).
 VectorPicture VectorPictureOf(const CEncoderDoc& doc) {
-    if (doc.ResolutionX() != kVectorDpi && doc.ResolutionY() != kVectorDpi &&
-        doc.Kind() != DocumentKind::AztecAnimated) {
+    const bool inMils = doc.ResolutionX() == kVectorDpi && doc.ResolutionY() == kVectorDpi;
+    if (!inMils && doc.Kind() != DocumentKind::AztecAnimated) {
         if (std::unique_ptr<CEncoderDoc> copy = CopyDocument(doc)) {
             copy->SetResolution(kVectorDpi);
             if (copy->BuildSymbol()) return DocumentVectorPicture(*copy);
