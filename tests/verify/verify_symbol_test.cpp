@@ -49,8 +49,7 @@ const VerifyCase kCases[] = {
          d.m_AppendId = u"ID7";
      }),
      SymbolCheck::Verified},
-    {"AztecAnimated",
-     Doc<CAztecAnimatedDoc>([](CAztecAnimatedDoc& d) { d.m_SymbolCount = 4; }),
+    {"AztecAnimated", Doc<CAztecAnimatedDoc>([](CAztecAnimatedDoc& d) { d.m_SymbolCount = 4; }),
      SymbolCheck::Verified},
     {"AztecMenu", Doc<CAztecDoc>([](CAztecDoc& d) { d.m_SymbolType = kAztecTypeMenu; }),
      SymbolCheck::Verified},
