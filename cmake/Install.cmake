@@ -5,6 +5,8 @@ include(CMakePackageConfigHelpers)
 # Three packages, as Debian splits a program with a library: the program, the run-time library
 # and the development files.
 install(TARGETS tessaly RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+# The reader module, where src/verify looks for it beside the program.
+install(TARGETS tsy_zxing_reader LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/tessaly COMPONENT program)
 install(TARGETS tessaly_encoders EXPORT TessalyEncodersTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT library NAMELINK_COMPONENT development)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/tessaly DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
@@ -83,7 +85,7 @@ set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 # Opened at run time (platform/lazy_library), so dpkg-shlibdeps cannot see them in the binary.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "libjpeg62-turbo, libgif7, libfreetype6, libfontconfig1, \
-libglib2.0-0, libtiff6, libgsf-1-114")
+libglib2.0-0, libtiff6, libgsf-1-114, libcairo2")
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "libtessaly-encoders2 (= ${PROJECT_VERSION}-1)")
 set(CPACK_COMPONENT_LIBRARY_DESCRIPTION "barcode symbol encoders (PDF417, QR) with a C interface")
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION

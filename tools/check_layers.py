@@ -15,12 +15,13 @@ ALLOWED = {
     "message": {"platform"},
     "document": {"imaging", "encoders", "message", "platform"},
     "symbologies": {"document", "imaging", "encoders", "message", "platform", "tessaly"},
-    "export": {"symbologies", "document", "imaging", "encoders", "message", "platform"},
-    "cli": {"export", "symbologies", "document", "imaging", "encoders", "message", "platform",
+    "verify": {"symbologies", "document", "imaging", "encoders", "message", "platform"},
+    "export": {"verify", "symbologies", "document", "imaging", "encoders", "message", "platform"},
+    "cli": {"export", "verify", "symbologies", "document", "imaging", "encoders", "message", "platform",
             "tessaly"},
     "api": {"encoders", "imaging", "platform", "tessaly"},
     "demo": {"encoders", "imaging", "platform", "tessaly"},
-    "gui": {"cli", "export", "symbologies", "document", "imaging", "encoders", "message",
+    "gui": {"cli", "export", "verify", "symbologies", "document", "imaging", "encoders", "message",
             "platform", "tessaly"},
 }
 QUOTED = re.compile(r'^\s*#\s*include\s*"([^"]+)"')

@@ -48,7 +48,8 @@ ProducerOutcome Fail(MessageSink& sink, int status, const std::string& text) {
 
 }  // namespace
 
-ProducerOutcome ProduceBatch(CEncoderDoc& doc, const CCommandLineInfoEx& info, MessageSink& sink) {
+ProducerOutcome ProduceBatch(CEncoderDoc& doc, const CCommandLineInfoEx& info, MessageSink& sink,
+                             bool verify) {
     const std::string list = info.Text("batch");
     if (!info.Has("ofile") || info.Text("ofile").empty())
         return Fail(sink, kExitUsage, "/batch needs an output file mask: /ofile=out/item.png.");
@@ -59,6 +60,7 @@ ProducerOutcome ProduceBatch(CEncoderDoc& doc, const CCommandLineInfoEx& info, M
     settings.naming =
         info.Integer("namemode", 1) == 0 ? BatchNaming::MaskAndNumber : BatchNaming::Message;
     settings.captionFromMessage = info.Integer("addcaption", 1) != 0;
+    settings.verify = verify;
     const int32_t threads = info.Integer("threads", 0);
     if (threads < 0) return Fail(sink, kExitUsage, "/threads must be 0 (every core) or more.");
     settings.threads = static_cast<unsigned>(threads);
@@ -83,6 +85,10 @@ ProducerOutcome ProduceBatch(CEncoderDoc& doc, const CCommandLineInfoEx& info, M
     if (out.skipped > 0)
         return Fail(sink, kExitFailed,
                     std::to_string(out.skipped) + " lines skipped as too long; see " + log + ".");
+    if (out.unreadable > 0)
+        return Fail(sink, kExitNotReadable,
+                    std::to_string(out.unreadable) + " of " + std::to_string(out.written) +
+                        " symbols do not read back; see " + log + ".");
     if (out.inaccurate > 0)
         return Fail(sink, kExitDataLoss, Utf16ToUtf8(out.status) + "; see " + log + ".");
     return {true, kExitWritten};

@@ -79,6 +79,14 @@ const std::vector<std::string> kBatch = {
     "/namemode=0 mask and number, 1 message as file name (default)",
     "/threads=N symbols built at once (default: one per core)",
     "The log (the mask with the extension .log) lists lossy and skipped lines.",
+    "With /verify it also lists the lines whose symbol does not read back.",
+};
+
+// Printing and checking, newer than the texts above.
+constexpr const char* kPrint[] = {
+    "/dpi=N build the picture at N dots per inch, 72 to 2400 (default: the screen's)",
+    "/verify read the written symbol back; exit status 4 when it does not read",
+    "/ofile=name.svg, .pdf or .eps writes vectors at the symbol's size in mil",
 };
 
 // The window program shows no status; a shell script needs it.
@@ -88,6 +96,7 @@ constexpr const char* kExitStatus[] = {
     "2  usage error: unknown option, symbology or code page, no message, unreadable /ifile",
     "3  the file was written, but characters of the message are not in the code page",
     "   (/batch: 1 also when a line was too long, 3 when a line lost characters)",
+    "4  /verify: the file was written, but the reader did not read the symbol back",
 };
 
 // The tables are plain text, so a run that shows no help builds no strings at start-up.
@@ -150,6 +159,8 @@ std::string FullHelpText() {
     }
     out += "\n== Many symbols ==\n";
     for (const auto& line : kBatch) out += line + "\n";
+    out += "\n== Print and check ==\n";
+    for (const char* line : kPrint) out += std::string(line) + "\n";
     out += "\n== Exit status ==\n";
     for (const char* line : kExitStatus) out += std::string(line) + "\n";
     return out;

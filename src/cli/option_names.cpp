@@ -7,11 +7,11 @@ namespace tsy {
 namespace {
 
 constexpr std::string_view kOptionNames[] = {
-    "help",       "version",   "ofile",       "ifile",     "symbol",   "addcaption",
-    "caption",    "message",   "xelement",    "ysize",     "fontsize", "codepage",
-    "addmessage", "eci",       "symbols",     "frametime", "loops",    "appendid",
-    "defext",     "fnc3trail", "fnc3lead",    "batch",     "namemode", "threads",
-    "qrmodel",    "host",      "hostmessage", "symmetry",  "barrier"};
+    "help",    "version",   "ofile",   "ifile",    "symbol",   "addcaption",  "caption",
+    "message", "xelement",  "ysize",   "fontsize", "codepage", "addmessage",  "eci",
+    "symbols", "frametime", "loops",   "appendid", "defext",   "fnc3trail",   "fnc3lead",
+    "batch",   "namemode",  "threads", "qrmodel",  "host",     "hostmessage", "symmetry",
+    "barrier", "dpi",       "verify"};
 
 // One letter replaced, added or left out.
 bool OneEditApart(std::string_view a, std::string_view b) {

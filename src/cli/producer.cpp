@@ -29,6 +29,7 @@
 #include "symbologies/aztec/aztec_animated_doc.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
+#include "verify/verify_symbol.h"
 
 namespace tsy {
 namespace {
@@ -90,7 +91,7 @@ std::string Upper(std::string_view s) {
 // a file named TRUE.wmf.
 const char* const kTextOptions[] = {"ofile",    "ifile",       "symbol",   "caption", "message",
                                     "codepage", "appendid",    "defext",   "batch",   "qrmodel",
-                                    "host",     "hostmessage", "symmetry", "barrier"};
+                                    "host",     "hostmessage", "symmetry", "barrier", "dpi"};
 
 // The QR document's model value for /qrmodel: 0 and 1 are the program's own symbol, 2 or "iso" the
 // standard one; -1 for anything else.
@@ -99,9 +100,10 @@ int32_t ParseQrModel(const std::string& text) {
     return EqualsIgnoringCase(text, "iso") ? 2 : -1;
 }
 
-// A size the screen cannot hold refuses the run before anything is built.
+// A size the screen (or the /dpi resolution) cannot hold refuses the run before anything is
+// built.
 std::string CheckSizes(const CommandLineOptions& o) {
-    const int64_t dpi = std::max(ScreenDpiX(), ScreenDpiY());
+    const int64_t dpi = o.dpi > 0 ? o.dpi : std::max(ScreenDpiX(), ScreenDpiY());
     auto pixels = [&](int64_t mils) { return (dpi * mils + 500) / 1000; };
     if (o.elementWidth > 0 && pixels(o.elementWidth) > kMaxRasterSide)
         return "Element width too large: " + std::to_string(o.elementWidth) + " mil.";
@@ -139,6 +141,33 @@ std::string CheckAnimationOptions(const CommandLineOptions& o) {
     if (o.loops < 0 || o.loops > Doc::kMaxLoops)
         return "Loop count out of range: /loops=" + std::to_string(o.loops) + " (0 to 65535).";
     return {};
+}
+
+// /dpi=N: 0 when absent, -1 (after the message) when out of range.
+int ReadDpi(const CCommandLineInfoEx& info, MessageSink& sink) {
+    if (!info.Has("dpi")) return 0;
+    const int32_t dpi = info.Integer("dpi", 0);
+    if (dpi >= kMinDpi && dpi <= kMaxDpi) return dpi;
+    ShowMessage(&sink,
+                Utf8ToUtf16("Resolution out of range: /dpi=" + info.Text("dpi") + " (" +
+                            std::to_string(kMinDpi) + " to " + std::to_string(kMaxDpi) +
+                            " dots per inch)."),
+                MessageKind::Warning);
+    return -1;
+}
+
+// /verify after the file is written: the status of a symbol the reader did not read back, or
+// written when it did (or cannot judge it, which is said).
+int VerifyWritten(const CEncoderDoc& doc, MessageSink& sink, int written) {
+    const SymbolVerdict verdict = VerifySymbol(doc);
+    if (verdict.check == SymbolCheck::Verified) return written;
+    const bool unreadable = verdict.check == SymbolCheck::NotReadable;
+    ShowMessage(&sink,
+                std::u16string(SymbolCheckText(verdict.check)) + u": " +
+                    Utf8ToUtf16(verdict.reason) +
+                    (unreadable ? u" The file was written all the same." : u""),
+                unreadable ? MessageKind::Warning : MessageKind::Information);
+    return unreadable ? kExitNotReadable : written;
 }
 
 // The first free argument that names a file of one of the document types, if any.
@@ -183,6 +212,7 @@ struct Run {
     std::string fileBytes;
     bool animated = false;  // the GIF sequence: its names end in .gif
     bool fromFile = false;
+    bool verify = false;
 
     ProducerOutcome Fail(int status, const std::string& text) {
         ShowMessage(&sink, Utf8ToUtf16(text), MessageKind::Warning);
@@ -233,7 +263,7 @@ ProducerOutcome Run::Build(const Selection& selection) {
         options.menuSymbol = selection.menu;
         doc->ApplyCommandLine(options, [](CEncoderDoc&, const std::u16string&) { return true; });
         StdoutToStderr encoderText;
-        return ProduceBatch(*doc, info, sink);
+        return ProduceBatch(*doc, info, sink, verify);
     }
     if (fromFile) {
         // Every byte reaches the symbol: control characters become markup of the document's
@@ -258,10 +288,25 @@ ProducerOutcome Run::Build(const Selection& selection) {
             return wrote;
         });
     if (ok && wrote) {
-        if (doc->m_Accurate) return {true, kExitWritten};
-        return Fail(kExitDataLoss, DataLossText(*doc));
+        int status = kExitWritten;
+        if (!doc->m_Accurate) {
+            ShowMessage(&sink, Utf8ToUtf16(DataLossText(*doc)), MessageKind::Warning);
+            status = kExitDataLoss;
+        }
+        if (verify) status = VerifyWritten(*doc, sink, status);
+        return {true, status};
     }
     if (!writeError.empty()) return Fail(kExitFailed, writeError);
+    if (options.dpi > 0) {
+        // A symbol that builds for the screen but not for print outgrew the picture limits.
+        doc->SetResolution(0);
+        if (doc->BuildSymbol()) {
+            return Fail(kExitFailed, "The symbol could not be built: at " +
+                                         std::to_string(options.dpi) +
+                                         " dpi its picture would exceed 32767 pixels a side or "
+                                         "256 MB; a lower /dpi builds it.");
+        }
+    }
     return Fail(kExitFailed, "The symbol could not be built: " + BuildFailureReason(*doc));
 }
 
@@ -276,12 +321,19 @@ ProducerOutcome ProduceFromDocument(const std::string& file, const CCommandLineI
     std::unique_ptr<CEncoderDoc> doc = OpenDocument(std::filesystem::path(file), &error);
     if (!doc)
         return fail(kExitUsage, file + ": " + (error.empty() ? kFailedToOpenDocument : error));
+    const int dpi = ReadDpi(info, sink);
+    if (dpi < 0) return {true, kExitUsage};
+    if (dpi > 0) {
+        doc->SetResolution(dpi);
+        doc->BuildSymbol();
+    }
     if (!doc->m_Picture.HasPicture())
         return fail(kExitFailed, "The symbol could not be built: the document holds no picture.");
     const bool animated = doc->Kind() == DocumentKind::AztecAnimated;
     const std::u16string output =
         EnsureExtension(NameToUtf16(info.Text("ofile")), animated ? u"gif" : u"wmf");
     if (!WriteBuiltDocument(*doc, output, &error)) return fail(kExitFailed, error);
+    if (info.Boolean("verify", false)) return {true, VerifyWritten(*doc, sink, kExitWritten)};
     return {true, kExitWritten};
 }
 
@@ -318,6 +370,9 @@ ProducerOutcome ProduceFromCommandLine(const CCommandLineInfoEx& info, MessageSi
             return ProduceFromDocument(*file, info, sink);
     }
     run.ReadOptions();
+    run.verify = info.Boolean("verify", false);
+    run.options.dpi = ReadDpi(info, sink);
+    if (run.options.dpi < 0) return {true, kExitUsage};
     if (const std::string bad = ReadZiggurOptions(info, &run.options); !bad.empty())
         return run.Fail(kExitUsage, bad);
     if (run.options.message.empty() && !info.Has("batch")) {

@@ -18,6 +18,7 @@ struct CommandLineOptions {
     int32_t fontSize = 0;      // tenths of a point; 0 keeps the document's
     int32_t elementWidth = 0;  // mils; 0 keeps the document's
     int32_t symbolHeight = 0;  // mils; 0 keeps the document's
+    int32_t dpi = 0;           // the build resolution; 0 keeps the screen's
     int32_t codepage = 0;      // 0 keeps the symbology default
     int32_t symbols = 1;
     int32_t frameTime = 100;

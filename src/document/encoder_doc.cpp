@@ -81,12 +81,34 @@ void CEncoderDoc::PrepareMessage(int32_t defaultCodepage) {
 }
 
 PixelPair CEncoderDoc::ModulePixels() const {
-    return {MilsToPixels(ScreenDpiX(), m_ElementWidth),
-            MilsToPixels(ScreenDpiY(), m_ElementHeight)};
+    return {MilsToPixels(ResolutionX(), m_ElementWidth),
+            MilsToPixels(ResolutionY(), m_ElementHeight)};
 }
 
 int64_t CEncoderDoc::BarPixels() const {
-    return MilsToPixels(ScreenDpiY(), m_SymbolHeight);
+    return MilsToPixels(ResolutionY(), m_SymbolHeight);
+}
+
+int CEncoderDoc::ResolutionX() const {
+    return dpi_ > 0 ? dpi_ : ScreenDpiX();
+}
+
+int CEncoderDoc::ResolutionY() const {
+    return dpi_ > 0 ? dpi_ : ScreenDpiY();
+}
+
+Font CEncoderDoc::FontAtResolution() const {
+    const int screen = ScreenDpiY();
+    const int dpi = ResolutionY();
+    if (dpi == screen || m_Font.empty()) return m_Font;
+    LogFont lf = m_Font.logFont();
+    // A point font is sized afresh; rounding the screen's pixel height up by the ratio would
+    // carry its rounding error along.
+    if (lf.height == PointSizeToHeight(m_FontSize, screen))
+        lf.height = PointSizeToHeight(m_FontSize, dpi);
+    else
+        lf.height = MulDiv(lf.height, dpi, screen);
+    return Font::CreateFontIndirect(lf);
 }
 
 void CEncoderDoc::ApplyCommonOptions(const CommandLineOptions& o) {
@@ -95,6 +117,7 @@ void CEncoderDoc::ApplyCommonOptions(const CommandLineOptions& o) {
     m_AddMessage = o.addMessage;
     if (o.elementWidth > 0) m_ElementWidth = o.elementWidth;
     if (o.symbolHeight > 0) m_SymbolHeight = o.symbolHeight;
+    if (o.dpi > 0) SetResolution(o.dpi);
     if (o.codepage > 0) m_Codepage = o.codepage;
     m_UseEci = o.useEci ? 1 : 0;
     // Derived even when the code page was not given: code page 0 has no ECI.
@@ -109,6 +132,7 @@ void CEncoderDoc::ApplyCommonOptions(const CommandLineOptions& o) {
 
 bool CEncoderDoc::FailBuild() {
     m_Picture.Clear();
+    lastBuild_ = SymbolBuild{};
     return false;
 }
 
@@ -116,14 +140,21 @@ bool CEncoderDoc::ComposeFromRaster(const OwnedRaster& raster, bool withMessage)
     if (!raster || !RasterSizeOk(raster.width(), raster.height())) return FailBuild();
     Bitmap1 symbol = MakeBitmap1(raster.width(), raster.height(), raster.bits());
     const int32_t scaleX = HorizontalScale();
-    if (withMessage && m_AddMessage) {
+    const bool messageAbove = withMessage && m_AddMessage;
+    lastBuild_ = {symbol, ResolutionX(), ResolutionY(), messageAbove};
+    const Font font = FontAtResolution();
+    bool composed = false;
+    if (messageAbove) {
         CCaptionedBitmap withText;
-        if (!withText.Compose(symbol, m_Message, kCaptionAbove, &m_Font, scaleX, 1))
+        if (!withText.Compose(symbol, m_Message, kCaptionAbove, &font, scaleX, 1))
             return FailBuild();
         RgbImage intermediate = withText.Detach();
-        return m_Picture.Compose(intermediate, m_Caption, kCaptionBelow, &m_Font, scaleX, 1);
+        composed = m_Picture.Compose(intermediate, m_Caption, kCaptionBelow, &font, scaleX, 1);
+    } else {
+        composed = m_Picture.Compose(symbol, m_Caption, m_CapPosition, &font, scaleX, 1);
     }
-    return m_Picture.Compose(symbol, m_Caption, m_CapPosition, &m_Font, scaleX, 1);
+    if (!composed) lastBuild_ = SymbolBuild{};
+    return composed;
 }
 
 }  // namespace tsy

@@ -30,6 +30,16 @@ inline constexpr int32_t kMinFontSize = 1;
 inline constexpr int32_t kMaxFontSize = 5000;
 inline constexpr int32_t kDefaultFontSize = 100;
 
+// What the last successful build drew before any caption: the encoder's raster at one bit (0
+// black) and the resolution its pixels were sized for. The reader check and the vector writers
+// start from it rather than from the captioned picture.
+struct SymbolBuild {
+    Bitmap1 symbol;
+    int dpiX = 0;
+    int dpiY = 0;
+    bool messageAbove = false;  // AddMessage drew the message above the symbol
+};
+
 // Module and bar sizes in screen pixels; 64-bit so no size from a file or the command line can
 // wrap before the builds compare it with the raster limits.
 struct PixelPair {
@@ -87,8 +97,20 @@ public:
     void PrepareMessage(int32_t defaultCodepage);
     void PrepareMessage() { PrepareMessage(static_cast<int32_t>(type_.defaults.codepage)); }
 
+    // Module and bar sizes at the build resolution.
     PixelPair ModulePixels() const;
     int64_t BarPixels() const;
+
+    // The resolution builds size their pixels (and the caption font) for: 0, the default,
+    // follows the screen; 72..2400 builds for print. Not part of the document file.
+    void SetResolution(int dpi) { dpi_ = dpi; }
+    int Resolution() const { return dpi_; }
+    int ResolutionX() const;
+    int ResolutionY() const;
+
+    // Empty before the first build, after a failed one and after loading a picture from a file.
+    const SymbolBuild& LastBuild() const { return lastBuild_; }
+    void ForgetLastBuild() { lastBuild_ = SymbolBuild{}; }
 
     void LoadSettings();
     void SaveSettings();
@@ -145,7 +167,12 @@ protected:
     void SelectCodepageExact(std::u16string_view name);
 
 private:
+    // The caption font at the build resolution: m_Font when that is the screen's.
+    Font FontAtResolution() const;
+
     const DocumentType& type_;
+    int dpi_ = 0;
+    SymbolBuild lastBuild_;
 };
 
 // A pixel size an encoder argument may carry: within the raster side limit.

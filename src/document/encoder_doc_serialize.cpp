@@ -110,6 +110,7 @@ bool LoadEncoderDocBase(CArchive& ar, CEncoderDoc& doc) {
     std::optional<Bitmap1> picture = ReadPicture(ar);
     if (!picture || !PictureSizeOk(picture->width, picture->height)) return false;
     doc.m_Picture.Attach(Bitmap1ToRgb(*picture));
+    doc.ForgetLastBuild();  // the file's picture, not one this program built
     picture.reset();
 
     std::u16string font;

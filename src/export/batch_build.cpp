@@ -135,7 +135,7 @@ BatchOutcome Run::Build(const std::filesystem::path& mask, BatchLog& log, Docume
 
     // Declared first so that the pool, ended first, never outlives a job it holds.
     std::deque<std::unique_ptr<BatchJob>> queue;
-    BatchPool pool(doc, settings.threads, settings.captionFromMessage);
+    BatchPool pool(doc, settings.threads, settings.captionFromMessage, settings.verify);
     if (!pool.Threaded()) guard.Built();
     DistinctNames names;
     std::size_t kept = 0;
@@ -191,6 +191,11 @@ BatchOutcome Run::Build(const std::filesystem::path& mask, BatchLog& log, Docume
                 return Stop(BatchResult::WriteFailed, message, u"Write failed");
             }
             ++out.written;
+            if (job.unreadable) {
+                log.Write(u"Line " + Utf16(std::to_string(job.index)) +
+                          u": Not readable by the reader: " + job.line);
+                ++out.unreadable;
+            }
         } else {
             log.Write(job.note);
         }

@@ -27,6 +27,8 @@ struct BatchSettings {
     bool captionFromMessage = false;
     // Symbols built at once; 0: one per core. Files, names and log are the same for any count.
     unsigned threads = 1;
+    // Every written symbol is read back; the log names the lines whose symbol does not read.
+    bool verify = false;
 };
 
 struct BatchCallbacks {
@@ -54,6 +56,7 @@ struct BatchOutcome {
     std::size_t inaccurate = 0;
     std::size_t skipped = 0;  // lines at or over the document's message length
     std::size_t written = 0;
+    std::size_t unreadable = 0;  // written, but the reader did not read them back (verify)
     std::filesystem::path log;
 };
 

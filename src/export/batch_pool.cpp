@@ -3,26 +3,18 @@
 #include <algorithm>
 
 #include "document/encoder_doc.h"
+#include "export/document_copy.h"
 #include "export/document_export.h"
 #include "platform/utf8_text.h"
-#include "symbologies/document_serialize.h"
+#include "verify/verify_symbol.h"
 
 namespace tsy {
-namespace {
 
-// A copy through the document's own file format, so every type copies itself, options and all.
-std::unique_ptr<CEncoderDoc> CopyDocument(const CEncoderDoc& doc) {
-    if (!doc.Type().create) return nullptr;
-    std::unique_ptr<CEncoderDoc> copy = doc.Type().create();
-    std::string error;
-    if (!copy || !LoadDocumentBytes(StoreDocumentBytes(doc), *copy, &error)) return nullptr;
-    return copy;
-}
-
-}  // namespace
-
-BatchPool::BatchPool(CEncoderDoc& doc, unsigned threads, bool captionFromMessage)
-    : doc_(doc), caption_(captionFromMessage), serialBuilds_(!doc.BuildsConcurrently()) {
+BatchPool::BatchPool(CEncoderDoc& doc, unsigned threads, bool captionFromMessage, bool verify)
+    : doc_(doc),
+      caption_(captionFromMessage),
+      verify_(verify),
+      serialBuilds_(!doc.BuildsConcurrently()) {
     if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
     if (threads < 2) return;
     for (unsigned i = 0; i < threads; ++i) {
@@ -53,6 +45,8 @@ void BatchPool::BuildOne(CEncoderDoc& doc, BatchJob& job) {
     job.accurate = doc.m_Accurate != 0;
     job.written =
         ExportDocumentToFile(doc, std::filesystem::path(Utf16ToUtf8Text(job.name)), &job.error);
+    if (verify_ && job.written)
+        job.unreadable = VerifySymbol(doc).check == SymbolCheck::NotReadable;
 }
 
 void BatchPool::Submit(BatchJob& job) {

@@ -23,6 +23,7 @@ struct BatchJob {
     std::u16string name;  // the output file
     std::u16string note;  // the log line of a skipped line, which is not built
     bool accurate = true;
+    bool unreadable = false;  // verify only: the written symbol does not read back
     bool written = false;
     std::string error;
     bool done = false;
@@ -32,7 +33,7 @@ class BatchPool {
 public:
     // threads 0: one per core. One thread, or a document that cannot be copied, builds on
     // the caller's thread with doc itself.
-    BatchPool(CEncoderDoc& doc, unsigned threads, bool captionFromMessage);
+    BatchPool(CEncoderDoc& doc, unsigned threads, bool captionFromMessage, bool verify = false);
     ~BatchPool();
     BatchPool(const BatchPool&) = delete;
     BatchPool& operator=(const BatchPool&) = delete;
@@ -52,6 +53,7 @@ private:
 
     CEncoderDoc& doc_;
     bool caption_;
+    bool verify_;
     bool serialBuilds_ = false;
     bool threaded_ = false;
     std::vector<std::unique_ptr<CEncoderDoc>> copies_;

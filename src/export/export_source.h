@@ -8,6 +8,8 @@
 
 namespace tsy {
 
+struct VectorPicture;
+
 struct ExportSource {
     // The document's picture (symbol and captions) at its own depth; null when nothing is built
     // or when mono holds it.
@@ -27,14 +29,18 @@ struct ExportSource {
     int eci = 0;
     // HorizontalScale of the document; the metafile draws the picture at 1 / this width.
     int horizontalScale = 1;
-    // Screen resolution in pixels per inch: the metafile's units per inch.
+    // Resolution of the picture in pixels per inch: the metafile's units per inch, and the
+    // vector writers' when there is no vector picture.
     int dpiX = 96;
+    // The document's symbol and captions for the vector writers; null: they draw the picture's
+    // dark pixels at dpiX.
+    const VectorPicture* vector = nullptr;
 };
 
 // Chooses the writer by name: ".WMF" anywhere in the upper-cased path writes a placeable
-// metafile, else ".CPP" anywhere writes a C++ header and source pair, else the image format of
-// the lower-cased extension of the last path component. False (with *message) when nothing was
-// written; an existing file is then left as it was.
+// metafile, else ".CPP" anywhere writes a C++ header and source pair, else the vector or image
+// format of the lower-cased extension of the last path component. False (with *message) when
+// nothing was written; an existing file is then left as it was.
 bool ExportToFile(const ExportSource& source, const std::filesystem::path& path,
                   std::string* message);
 

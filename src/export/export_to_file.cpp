@@ -2,6 +2,7 @@
 #include "export/export_cpp.h"
 #include "export/export_source.h"
 #include "export/image_formats.h"
+#include "export/vector_writers.h"
 #include "imaging/metafile.h"
 #include "platform/ascii_case.h"
 #include "platform/bitmap_ops.h"
@@ -28,6 +29,13 @@ bool ExportMetafile(const ExportSource& source, const std::filesystem::path& pat
     return metafile.Write(path, message);
 }
 
+bool ExportVector(const ExportSource& source, const VectorFormat& format,
+                  const std::filesystem::path& path, std::string* message) {
+    if (source.vector) return WriteVectorFile(format.kind, *source.vector, path, message);
+    const Bitmap1 mono = source.mono ? *source.mono : RgbToBitmap1(*source.picture);
+    return WriteVectorFile(format.kind, PlainVectorPicture(mono, source.dpiX), path, message);
+}
+
 bool ExportImage(const ExportSource& source, const std::filesystem::path& path,
                  std::string* message) {
     const std::string ext = LowerExtension(path);
@@ -51,6 +59,10 @@ bool ExportToFile(const ExportSource& source, const std::filesystem::path& path,
     const std::string upper = Upper(path.string());
     const bool metafile = upper.find(".WMF") != std::string::npos;
     const bool cpp = !metafile && upper.find(".CPP") != std::string::npos;
+    const VectorFormat* vector = metafile || cpp ? nullptr : FindVectorFormat(LowerExtension(path));
+    if (vector && (source.vector || (source.mono && !source.mono->empty()) ||
+                   (source.picture && !source.picture->empty())))
+        return ExportVector(source, *vector, path, message);
     if (!source.picture && source.mono && !source.mono->empty()) {
         if (!metafile && !cpp) return ExportImage(source, path, message);
         // The metafile and C++ writers draw from RGB.

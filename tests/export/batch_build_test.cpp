@@ -461,3 +461,38 @@ TEST(BatchBuild, ZiggurHostKeepsTheDocumentsStyle) {
 
 }  // namespace
 }  // namespace tsy
+
+#include "symbologies/qr/qr_doc.h"
+
+namespace tsy {
+namespace {
+
+// With verify, a line whose symbol the reader cannot read is logged and counted, the file still
+// written; on one thread or several, and never without verify.
+TEST(BatchBuild, VerifyLogsSymbolsThatDoNotReadBack) {
+    for (const bool verify : {false, true})
+        for (const unsigned threads : {1u, 2u}) {
+            TempDir dir;
+            CQRDoc doc;
+            doc.m_Model = CQRDoc::kIsoModel;
+            doc.m_ElementWidth = 10;  // one pixel a module ...
+            doc.m_Undercut = 1;       // ... thinned away beside light ones
+            BatchSettings settings;
+            settings.mask = Utf8ToUtf16Text((dir / "v.png").string());
+            settings.threads = threads;
+            settings.verify = verify;
+            Outcome o;
+            RunBatch(doc, settings, u"first\nsecond", o);
+            ASSERT_EQ(o.out.result, BatchResult::Created);
+            EXPECT_EQ(o.out.written, 2u);
+            EXPECT_EQ(o.out.unreadable, verify ? 2u : 0u);
+            const std::string expected = verify ? "Line 0: Not readable by the reader: first\r\n"
+                                                  "Line 1: Not readable by the reader: second\r\n"
+                                                  "2 Symbols Created.\r\n"
+                                                : "2 Symbols Created.\r\n";
+            EXPECT_EQ(ReadFile(o.out.log), expected) << threads;
+        }
+}
+
+}  // namespace
+}  // namespace tsy

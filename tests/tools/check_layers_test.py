@@ -12,6 +12,8 @@ CASES = [  # (file under src, its text, the check should fail)
     ("imaging/up.cpp", '#include "document/archive.h"\n', True),
     ("encoders/aztec/up.cpp", '#include "message/markup.h"\n', True),
     ("message/side.cpp", '#include "imaging/scalers.h"\n', True),
+    ("verify/ok.cpp", '#include "symbologies/qr/qr_doc.h"\n', False),
+    ("verify/up.cpp", '#include "export/batch_build.h"\n', True),
     ("cli/qt.cpp", "#include <QString>\n", True),
     ("gui/qt.cpp", '#include <QtWidgets/QDialog>\n#include "cli/producer.h"\n', False),
     ("nowhere/x.cpp", "\n", True),
