@@ -1,0 +1,63 @@
+#include "gui/framework/tsy_page.h"
+
+#include "gui/framework/message_box_sink.h"
+
+namespace tsy::gui {
+
+CTsyPage::CTsyPage(const QString& caption, QWidget* parent)
+    : QWidget(parent), caption_(caption), ownSink_(std::make_unique<MessageBoxSink>(this)) {
+    binding_.SetChangeHandler([this](PageBinding::React react) { OnControlChanged(react); });
+}
+
+CTsyPage::~CTsyPage() = default;
+
+MessageSink* CTsyPage::Sink() const {
+    return sink_ ? sink_ : ownSink_.get();
+}
+
+void CTsyPage::SetDocument(CEncoderDoc* doc) {
+    doc_ = doc;
+    binding_.Clear();
+    if (doc_) BindControls(binding_, *doc_);
+}
+
+void CTsyPage::BindControls(PageBinding&, CEncoderDoc&) {}
+
+void CTsyPage::Load() {
+    if (!initialised_) return;
+    DataExchange(false);
+}
+
+bool CTsyPage::Store() {
+    if (!initialised_) return true;
+    return DataExchange(true);
+}
+
+bool CTsyPage::DataExchange(bool save) {
+    if (save) {
+        if (!binding_.Store()) return false;
+    } else {
+        binding_.Load();
+    }
+    ExchangeExtras(save);
+    return true;
+}
+
+void CTsyPage::OnSetActive() {
+    if (!initialised_) {
+        initialised_ = true;
+        OnInitDialog();
+    }
+    Load();
+}
+
+bool CTsyPage::OnKillActive() {
+    return Store();
+}
+
+void CTsyPage::OnControlChanged(PageBinding::React react) {
+    if (!Store()) return;
+    if (react == PageBinding::React::StoreLoad) Load();
+}
+
+}  // namespace tsy::gui

@@ -1,0 +1,114 @@
+// The sheets' tabs and buttons, the page cycle and the preview control's paint rule.
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "gui/framework/bitmap_ctrl.h"
+#include "gui/framework/preview_page.h"
+#include "sheet_fixture.h"
+
+using namespace tsy;
+using namespace tsy::gui;
+
+Q_DECLARE_METATYPE(tsy::DocumentKind)
+
+class SheetFrameworkTest : public QObject {
+    Q_OBJECT
+    test::PrivateProfile profile_;
+
+private slots:
+    void tabsInOrder_data() {
+        QTest::addColumn<DocumentKind>("kind");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("tabs");
+        QTest::addColumn<bool>("apply");
+        const QString tail = "Barcode Contents|Multiple Symbols";
+        QTest::newRow("Aztec") << DocumentKind::Aztec << "Aztec Encoding Properties"
+                               << ("Message|Sizing|Aztec Options|ECI Options|" + tail).split('|')
+                               << false;
+        QTest::newRow("Animated")
+            << DocumentKind::AztecAnimated << "Aztec Encoding Properties"
+            << QString("Message|Animatimation|Sizing|Aztec Options|ECI Options").split('|') << true;
+        QTest::newRow("PDF417") << DocumentKind::PDF417 << "PDF417 Encoding Properties"
+                                << ("Message|Sizing|PDF417 Options|ECI Options|" + tail).split('|')
+                                << false;
+        QTest::newRow("QR") << DocumentKind::QR << "QR Code Encoding Properties"
+                            << ("Message|Sizing|QR Options|" + tail).split('|') << false;
+        QTest::newRow("Code128") << DocumentKind::Code128 << "Code 128 Encoding Properties"
+                                 << ("Message|Sizing|Code 128 Options|" + tail).split('|') << false;
+        QTest::newRow("Code39") << DocumentKind::Code39 << "Code 39 Encoding Properties"
+                                << ("Message|Sizing|Code 39 Options|" + tail).split('|') << false;
+        QTest::newRow("Ziggur") << DocumentKind::Ziggur << "Ziggur Encoding Properties"
+                                << ("Message|Sizing|Ziggur Options|" + tail).split('|') << false;
+    }
+    void tabsInOrder() {
+        QFETCH(DocumentKind, kind);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, tabs);
+        QFETCH(bool, apply);
+        test::OpenSheet open(kind);
+        QCOMPARE(open.sheet->windowTitle(), caption);
+        QStringList shown;
+        for (int i = 0; i < open.sheet->Tabs()->count(); ++i)
+            shown << open.sheet->Tabs()->tabText(i);
+        QCOMPARE(shown, tabs);
+        QCOMPARE(open.sheet->Buttons()->button(QDialogButtonBox::Apply)->isVisibleTo(open.sheet),
+                 apply);
+    }
+
+    // Only shown pages exchange data; each tab shown reloads from the document.
+    void pagesLoadWhenShown() {
+        test::OpenSheet open(DocumentKind::QR);
+        QVERIFY(open.sheet->Page(0)->Initialised());
+        QVERIFY(!open.sheet->Page(1)->Initialised());
+        open.sheet->SetActivePage(1);
+        QVERIFY(open.sheet->Page(1)->Initialised());
+        auto* preview = static_cast<CPreviewPage*>(open.sheet->Page(1))->Preview();
+        QVERIFY(!preview->Bitmap().isNull());
+    }
+
+    void previewPaint_data() {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QSize>("bitmap");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QRect>("target");
+        QTest::newRow("fits") << QSize(300, 150) << QSize(200, 99) << 1.0 << QRect(50, 25, 200, 99);
+        QTest::newRow("wide") << QSize(300, 150) << QSize(600, 99) << 0.5 << QRect(0, 50, 300, 49);
+    }
+    void previewPaint() {
+        QFETCH(QSize, window);
+        QFETCH(QSize, bitmap);
+        QFETCH(double, scale);
+        QFETCH(QRect, target);
+        CBitmapCtrl ctrl;
+        ctrl.resize(window);
+        QImage image(bitmap, QImage::Format_RGB888);
+        image.fill(Qt::black);
+        ctrl.SetBitmap(image);
+        ctrl.FitToWindow(true);
+        QCOMPARE(ctrl.ScaleX(), scale);
+        QCOMPARE(ctrl.ScaleY(), scale);
+        const PreviewPaint p = ComputePreviewPaint(window.width(), window.height(), bitmap.width(),
+                                                   bitmap.height(), scale, scale);
+        QCOMPARE(p.target, target);
+        // The margins are the background, the picture is where the rule puts it.
+        ctrl.SetBkColor(QColor(255, 100, 100));
+        const QImage shot = ctrl.grab().toImage();
+        QCOMPARE(shot.pixelColor(target.center()), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(target.left() > 0 ? 0 : target.center().x(),
+                                 target.top() > 0 ? 0 : target.center().y()),
+                 QColor(255, 100, 100));
+    }
+
+    // A too small window cuts the source so the drawn part is not squeezed.
+    void previewCutsToWindow() {
+        const PreviewPaint p = ComputePreviewPaint(100, 40, 200, 99, 1.0, 1.0);
+        QCOMPARE(p.sourceWidth, 100);
+        QCOMPARE(p.sourceHeight, 40);
+        QCOMPARE(p.target, QRect(0, 0, 100, 40));
+    }
+};
+
+QTEST_MAIN(SheetFrameworkTest)
+#include "sheet_framework_test.moc"
