@@ -1,0 +1,21 @@
+// The document's picture and file commands as the message page's buttons offer them: the
+// clipboard, Export as Bitmap and Save As, each over the core's writers.
+#pragma once
+
+class QWidget;
+
+namespace tsy {
+class CEncoderDoc;
+class MessageSink;
+}  // namespace tsy
+
+namespace tsy::gui {
+
+// A copy of the picture as the clipboard's image; nothing without a picture.
+void CopyPictureToClipboard(const CEncoderDoc& doc);
+// The export dialog (filters from the core's list, DefaultExt preselected), then the writer.
+void ExportAsBitmap(CEncoderDoc& doc, QWidget* parent, MessageSink* sink);
+// A save dialog for the document's type, then the document file.
+void SaveDocumentAs(const CEncoderDoc& doc, QWidget* parent, MessageSink* sink);
+
+}  // namespace tsy::gui
