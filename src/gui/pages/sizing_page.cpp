@@ -6,6 +6,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -102,6 +103,7 @@ QWidget* CSizingPage::MakeRatioGroup() {
     }
     layout->addLayout(spin);
     layout->addStretch();
+    layout->setAlignment(Qt::AlignTop);
     connect(ratioUp_, &QToolButton::clicked, this, [this] { StepRatio(1); });
     connect(ratioDown_, &QToolButton::clicked, this, [this] { StepRatio(-1); });
     // Checked when the user is done with it: every keystroke of "3.1" passes through "3.".
@@ -121,8 +123,9 @@ QWidget* CSizingPage::MakeUndercutGroup() {
     undercut_->setMaximumWidth(undercut_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) *
                                2);
     layout->addWidget(undercut_, 0, 1);
+    // Stored only: a reload would turn a lone "-" being typed into "0".
     connect(undercut_, &QLineEdit::textEdited, this,
-            [this] { Binding().Changed(PageBinding::React::StoreLoad); });
+            [this] { Binding().Changed(PageBinding::React::Store); });
     layout->setColumnStretch(2, 1);
     auto* text = new QLabel(
         QStringLiteral("This option selects the number of pixels that will be removed from the "
@@ -138,6 +141,9 @@ void CSizingPage::OnInitDialog() {
     CEncoderDoc& doc = *Document();
     dpi_ = DefaultPrinterResolution();
     const ModuleSizeLimit largest = doc.MaxModuleSize();
+    // A range that moves a slider is not the user's move.
+    const QSignalBlocker blockWidth(widthSlider_);
+    const QSignalBlocker blockHeight(heightSlider_);
     widthSlider_->setRange(1, MulDiv(dpi_.width(), largest.width, 1000));
     heightSlider_->setRange(1, MulDiv(dpi_.height(), largest.height, 1000));
     ratio_->setEnabled(ratioEnabled_);

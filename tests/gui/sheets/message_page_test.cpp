@@ -79,16 +79,14 @@ private slots:
         QFETCH(MarkupStyle, style);
         QFETCH(EnterMode, mode);
         QFETCH(QString, message);
-        auto doc = CreateDocument(DocumentKind::Aztec);
-        doc->m_ViewStyle = style;
-        doc->m_CrLfStyle = mode;
-        doc->m_Message = u"A";
-        auto sheet = CreateSheet(*doc);
-        sheet->show();
-        auto* page = qobject_cast<CMsgPage*>(static_cast<PropertySheet*>(sheet.get())->Page(0));
+        test::OpenSheet open(DocumentKind::Aztec, u"A", [&](CEncoderDoc& doc) {
+            doc.m_ViewStyle = style;
+            doc.m_CrLfStyle = mode;
+        });
+        auto* page = open.Find<CMsgPage>();
         page->Editor()->moveCursor(QTextCursor::End);
         QTest::keyClick(page->Editor(), Qt::Key_Return);
-        QCOMPARE(QString::fromStdU16String(doc->m_Message), message);
+        QCOMPARE(QString::fromStdU16String(open.doc->m_Message), message);
     }
 
     // The caret stays on the same message character across Bracket <-> C.
@@ -186,17 +184,13 @@ private slots:
         QFETCH(int, codepage);
         QFETCH(bool, enabled);
         QFETCH(QString, selected);
-        auto doc = CreateDocument(kind);
-        doc->m_Message = u"AB";
-        doc->m_Codepage = codepage;
-        auto sheet = CreateSheet(*doc);
-        sheet->show();
-        auto* page = qobject_cast<CMsgPage*>(static_cast<PropertySheet*>(sheet.get())->Page(0));
+        test::OpenSheet open(kind, u"AB", [&](CEncoderDoc& doc) { doc.m_Codepage = codepage; });
+        auto* page = open.Find<CMsgPage>();
         QCOMPARE(page->CodepageBox()->isEnabled(), enabled);
         QCOMPARE(page->CodepageBox()->currentText(), selected);
         if (codepage != 0) {
-            sheet->accept();
-            QCOMPARE(doc->m_Codepage, codepage);
+            open.sheet->accept();
+            QCOMPARE(open.doc->m_Codepage, codepage);
         }
     }
 

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,9 +28,11 @@ private:
 
 // A document of one type with its sheet shown, every page reporting to one recording sink.
 struct OpenSheet {
-    explicit OpenSheet(DocumentKind kind, std::u16string_view message = u"ABC")
+    explicit OpenSheet(DocumentKind kind, std::u16string_view message = u"ABC",
+                       const std::function<void(CEncoderDoc&)>& setUp = {})
         : doc(CreateDocument(kind)) {
         doc->m_Message = message;
+        if (setUp) setUp(*doc);
         doc->BuildSymbol();
         dialog = CreateSheet(*doc);
         sheet = static_cast<PropertySheet*>(dialog.get());

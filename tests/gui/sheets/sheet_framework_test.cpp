@@ -1,4 +1,5 @@
 // The sheets' tabs and buttons, the page cycle and the preview control's paint rule.
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -6,6 +7,7 @@
 
 #include "gui/framework/bitmap_ctrl.h"
 #include "gui/framework/preview_page.h"
+#include "gui/sheets/dialog_sheet_runner.h"
 #include "sheet_fixture.h"
 
 using namespace tsy;
@@ -66,6 +68,24 @@ private slots:
         QVERIFY(open.sheet->Page(1)->Initialised());
         auto* preview = static_cast<CPreviewPage*>(open.sheet->Page(1))->Preview();
         QVERIFY(!preview->Bitmap().isNull());
+    }
+
+    // The runner shows the document's own sheet modally; OK confirms, Cancel does not.
+    void runnerRunsTheSheetModally() {
+        auto doc = CreateDocument(DocumentKind::PDF417);
+        doc->m_Message = u"AB";
+        for (const bool confirm : {true, false}) {
+            QString shown;
+            QTimer::singleShot(0, [&shown, confirm] {
+                auto* sheet = qobject_cast<PropertySheet*>(QApplication::activeModalWidget());
+                if (!sheet) return;
+                shown = sheet->windowTitle();
+                confirm ? sheet->accept() : sheet->reject();
+            });
+            DialogSheetRunner runner;
+            QCOMPARE(runner.RunSheet(*doc), confirm);
+            QCOMPARE(shown, QStringLiteral("PDF417 Encoding Properties"));
+        }
     }
 
     void previewPaint_data() {
