@@ -58,6 +58,8 @@ CMsgPage::CMsgPage(QWidget* parent)
       status_(new QLabel(QStringLiteral("Data loss !!"), this)),
       caption_(new QLineEdit(this)),
       positions_(new QButtonGroup(this)) {
+    // Built in the template's order, which is also the focus order.
+    QWidget* source = MakeMessageSource();
     auto* right = new QVBoxLayout;
     right->addWidget(Preview(), 1);
     status_->setAlignment(Qt::AlignCenter);
@@ -66,6 +68,7 @@ CMsgPage::CMsgPage(QWidget* parent)
     auto* commands = new QHBoxLayout;
     const auto command = [this, commands](const QString& text, auto action) {
         auto* button = new QPushButton(text, this);
+        focusOrder_.push_back(button);
         commands->addWidget(button);
         connect(button, &QPushButton::clicked, this, action);
     };
@@ -76,8 +79,11 @@ CMsgPage::CMsgPage(QWidget* parent)
     right->addLayout(commands);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(MakeMessageSource(), 1);
+    layout->addWidget(source, 1);
     layout->addLayout(right, 1);
+    for (std::size_t i = 1; i < focusOrder_.size(); ++i)
+        setTabOrder(focusOrder_[i - 1], focusOrder_[i]);
+    focusOrder_.clear();
 }
 
 QWidget* CMsgPage::MakeMessageSource() {
@@ -91,6 +97,7 @@ QWidget* CMsgPage::MakeMessageSource() {
     layout->addWidget(codepages_);
     editor_->setFont(EditorFont());
     layout->addWidget(editor_, 1);
+    focusOrder_ = {editor_, codepages_};
 
     auto* styles = new QHBoxLayout;
     styles->addWidget(AddRadio(styles_, QStringLiteral("Bracket Style"), 0, group));
@@ -100,6 +107,7 @@ QWidget* CMsgPage::MakeMessageSource() {
     styles->addWidget(binary);
     styles->addStretch();
     layout->addLayout(styles);
+    for (QAbstractButton* button : styles_->buttons()) focusOrder_.push_back(button);
 
     auto* tools = new QHBoxLayout;
     enter_->addItems({QStringLiteral("Enter = CRLF"), QStringLiteral("Enter = CR"),
@@ -109,6 +117,7 @@ QWidget* CMsgPage::MakeMessageSource() {
     auto* controls = new QPushButton(QStringLiteral("Control Chars..."), group);
     tools->addWidget(import);
     tools->addWidget(controls);
+    focusOrder_.insert(focusOrder_.end(), {enter_, import, controls});
     tools->addStretch();
     layout->addLayout(tools);
 
@@ -128,12 +137,15 @@ QWidget* CMsgPage::MakeCaptionInformation() {
     auto* group = new QGroupBox(QStringLiteral("Caption Information"), this);
     auto* layout = new QGridLayout(group);
     layout->addWidget(caption_, 0, 0, 1, 4);
+    focusOrder_.push_back(caption_);
     const char* const names[] = {"Above", "Below", "Left", "Right"};
     for (int position = 0; position < 4; ++position)
         layout->addWidget(
             AddRadio(positions_, QString::fromLatin1(names[position]), position, group), 1,
             position);
+    for (QAbstractButton* button : positions_->buttons()) focusOrder_.push_back(button);
     auto* font = new QPushButton(QStringLiteral("&Font..."), group);
+    focusOrder_.push_back(font);
     layout->addWidget(font, 0, 4, 2, 1);
     connect(font, &QPushButton::clicked, this, &CMsgPage::OnFont);
     return group;
@@ -198,9 +210,11 @@ void CMsgPage::ExchangeExtras(bool save) {
     if (save) {
         doc.SelectCodepage(selectedName_);
         editor_->SetEnterMode(doc.m_CrLfStyle);
-    } else if (QAbstractButton* button = styles_->button(static_cast<int>(doc.m_ViewStyle))) {
+    } else {
         // The style is stored by Restyle alone: the markup changes with it.
-        button->setChecked(true);
+        if (QAbstractButton* button = styles_->button(static_cast<int>(doc.m_ViewStyle)))
+            button->setChecked(true);
+        editor_->setReadOnly(doc.m_ViewStyle == MarkupStyle::Binary);
     }
 }
 

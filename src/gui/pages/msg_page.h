@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "gui/framework/preview_page.h"
 
@@ -55,6 +56,7 @@ private:
     void OnControlChars();
     void OnFont();
 
+    std::vector<QWidget*> focusOrder_;  // filled while the page is built
     CodepageList list_ = CodepageList::None;
     std::u16string selectedName_;
     int maxMessageLength_ = 0;
