@@ -1,5 +1,6 @@
 #include "gui/pages/caption_font.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "gui/framework/page_binding.h"
@@ -25,6 +26,7 @@ FontDescriptionFields FromQFont(const QFont& font) {
     f.italic = font.italic();
     f.underline = font.underline();
     f.strikeOut = font.strikeOut();
+    f.charSet = kDefaultCharset;  // Qt picks glyphs by script, not by character set
     return f;
 }
 

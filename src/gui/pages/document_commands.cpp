@@ -33,7 +33,20 @@ void Report(MessageSink* sink, const std::string& error) {
     if (!error.empty()) ShowMessage(sink, Utf8ToUtf16Text(error));
 }
 
+DocumentCommandRoutes& Routes() {
+    static DocumentCommandRoutes routes;
+    return routes;
+}
+
 }  // namespace
+
+void SetDocumentCommandRoutes(DocumentCommandRoutes routes) {
+    Routes() = std::move(routes);
+}
+
+const DocumentCommandRoutes& CurrentDocumentCommandRoutes() {
+    return Routes();
+}
 
 void CopyPictureToClipboard(const CEncoderDoc& doc) {
     if (!doc.m_Picture.HasPicture()) return;

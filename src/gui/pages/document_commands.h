@@ -2,6 +2,8 @@
 // clipboard, Export as Bitmap and Save As, each over the core's writers.
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace tsy {
@@ -17,5 +19,14 @@ void CopyPictureToClipboard(const CEncoderDoc& doc);
 void ExportAsBitmap(CEncoderDoc& doc, QWidget* parent, MessageSink* sink);
 // A save dialog for the document's type, then the document file.
 void SaveDocumentAs(const CEncoderDoc& doc, QWidget* parent, MessageSink* sink);
+
+// The main window knows a document's file (the proposed names, the title after Save As); when
+// it sets a route the message page's button takes it instead of the plain command above.
+struct DocumentCommandRoutes {
+    std::function<void(CEncoderDoc&)> exportAsBitmap;
+    std::function<void(CEncoderDoc&)> saveAs;
+};
+void SetDocumentCommandRoutes(DocumentCommandRoutes routes);
+const DocumentCommandRoutes& CurrentDocumentCommandRoutes();
 
 }  // namespace tsy::gui

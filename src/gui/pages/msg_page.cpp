@@ -73,9 +73,15 @@ CMsgPage::CMsgPage(QWidget* parent)
         connect(button, &QPushButton::clicked, this, action);
     };
     command(QStringLiteral("To  Clipboard"), [this] { CopyPictureToClipboard(*Document()); });
-    command(QStringLiteral("Export to File..."),
-            [this] { ExportAsBitmap(*Document(), this, Sink()); });
-    command(QStringLiteral("Save as..."), [this] { SaveDocumentAs(*Document(), this, Sink()); });
+    command(QStringLiteral("Export to File..."), [this] {
+        const DocumentCommandRoutes& routes = CurrentDocumentCommandRoutes();
+        routes.exportAsBitmap ? routes.exportAsBitmap(*Document())
+                              : ExportAsBitmap(*Document(), this, Sink());
+    });
+    command(QStringLiteral("Save as..."), [this] {
+        const DocumentCommandRoutes& routes = CurrentDocumentCommandRoutes();
+        routes.saveAs ? routes.saveAs(*Document()) : SaveDocumentAs(*Document(), this, Sink());
+    });
     right->addLayout(commands);
 
     auto* layout = new QHBoxLayout(this);

@@ -1,15 +1,19 @@
 // The message page and the control-character picker, driven through their widgets.
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryFile>
 #include <QtTest>
 
 #include "gui/framework/preview_page.h"
 #include "gui/pages/ascii_ctrl_dlg.h"
 #include "gui/pages/char_wnd.h"
+#include "gui/pages/document_commands.h"
 #include "gui/pages/msg_page.h"
 #include "gui/pages/sizing_page.h"
 #include "message/codepage_table.h"
@@ -202,6 +206,27 @@ private slots:
         emit box->activated(index);
         QCOMPARE(open.doc->m_Eci, 0);
         QCOMPARE(open.doc->m_Codepage, 437);
+    }
+
+    // The picture buttons reach the document's commands.
+    void commandButtons() {
+        test::OpenSheet open(DocumentKind::QR, u"AB");
+        const auto button = [&open](const QString& text) {
+            for (auto* b : open.Find<CMsgPage>()->findChildren<QPushButton*>())
+                if (b->text() == text) return b;
+            return static_cast<QPushButton*>(nullptr);
+        };
+        button(QStringLiteral("To  Clipboard"))->click();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.size(),
+                 QSize(open.doc->m_Picture.Picture().width, open.doc->m_Picture.Picture().height));
+        QStringList called;
+        SetDocumentCommandRoutes(
+            {[&](CEncoderDoc&) { called << "export"; }, [&](CEncoderDoc&) { called << "save"; }});
+        button(QStringLiteral("Export to File..."))->click();
+        button(QStringLiteral("Save as..."))->click();
+        SetDocumentCommandRoutes({});
+        QCOMPARE(called, QStringList({"export", "save"}));
     }
 
     void captionIsCutAtFifty() {

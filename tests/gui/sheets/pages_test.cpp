@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "document/sheet_runner.h"
+#include "gui/pages/caption_font.h"
 #include "gui/pages/char_wnd.h"
 #include "gui/pages/eci_page.h"
 #include "gui/pages/msg_page.h"
@@ -200,6 +201,19 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("Add a global ECI"));
         box->click();
         QCOMPARE(open.doc->m_UseEci, 1);
+    }
+
+    // The font dialog's QFont carries the caption font's description through unchanged.
+    void captionFontRoundTrip() {
+        for (const int weight : {400, 700}) {
+            LogFont lf;
+            lf.faceName = u"Liberation Sans";
+            lf.weight = weight;
+            lf.italic = weight == 700;
+            lf.underline = true;
+            const FontDescriptionFields back = FromQFont(ToQFont(lf, 125));
+            QCOMPARE(FormatFontDescription(back), FormatFontDescription(lf, 125));
+        }
     }
 
     // Cancel gives back the document as it was, whatever the pages changed.
