@@ -44,6 +44,7 @@ bool CTsyPage::DataExchange(bool save) {
 }
 
 void CTsyPage::OnSetActive() {
+    if (!doc_) return;  // a page without a document has nothing to show
     if (!initialised_) {
         initialised_ = true;
         OnInitDialog();

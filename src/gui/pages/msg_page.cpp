@@ -70,7 +70,9 @@ CMsgPage::CMsgPage(QWidget* parent)
         auto* button = new QPushButton(text, this);
         focusOrder_.push_back(button);
         commands->addWidget(button);
-        connect(button, &QPushButton::clicked, this, action);
+        connect(button, &QPushButton::clicked, this, [this, action] {
+            if (Initialised()) action();
+        });
     };
     command(QStringLiteral("To  Clipboard"), [this] { CopyPictureToClipboard(*Document()); });
     command(QStringLiteral("Export to File..."), [this] {
@@ -242,6 +244,7 @@ void CMsgPage::OnCodepageChosen() {
 }
 
 void CMsgPage::Restyle() {
+    if (!Initialised()) return;
     CEncoderDoc& doc = *Document();
     const MarkupStyle oldStyle = doc.m_ViewStyle;
     if (!Store()) return;
@@ -266,6 +269,7 @@ void CMsgPage::Restyle() {
 }
 
 void CMsgPage::ImportFile(const QString& path) {
+    if (!Initialised()) return;
     CEncoderDoc& doc = *Document();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -295,6 +299,7 @@ void CMsgPage::OnImport() {
 }
 
 void CMsgPage::InsertControlChars(std::u16string_view picked) {
+    if (!Initialised()) return;
     CEncoderDoc& doc = *Document();
     const std::u16string markup = FormatMarkup(picked, doc.m_ViewStyle, false, true);
     const std::size_t at =
@@ -306,6 +311,7 @@ void CMsgPage::InsertControlChars(std::u16string_view picked) {
 }
 
 void CMsgPage::OnControlChars() {
+    if (!Initialised()) return;
     Store();
     CAsciiCtrlDlg picker(Document()->m_ViewStyle, this);
     if (picker.exec() == QDialog::Accepted) InsertControlChars(picker.Picked());
@@ -313,6 +319,7 @@ void CMsgPage::OnControlChars() {
 }
 
 void CMsgPage::OnFont() {
+    if (!Initialised()) return;
     CEncoderDoc& doc = *Document();
     bool ok = false;
     const QFont chosen =

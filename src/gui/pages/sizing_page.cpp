@@ -205,7 +205,7 @@ void CSizingPage::ShowSizes() {
 }
 
 void CSizingPage::OnSlider(QSlider* slider) {
-    if (Binding().Loading()) return;
+    if (Binding().Loading() || !Initialised()) return;
     if (slider == widthSlider_)
         widthMil_ = MulDiv(slider->value(), 1000, dpi_.width());
     else
@@ -215,6 +215,7 @@ void CSizingPage::OnSlider(QSlider* slider) {
 }
 
 void CSizingPage::StepRatio(int step) {
+    if (!Initialised()) return;
     spinPosition_ = std::clamp(spinPosition_ + step, kMinSpin, kMaxSpin);
     ratio_->setText(QString::asprintf("%4.2f", spinPosition_ / 10.0));
     Binding().Changed(PageBinding::React::StoreLoad);

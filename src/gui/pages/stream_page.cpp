@@ -59,6 +59,7 @@ void CStreamPage::OnSetActive() {
 }
 
 void CStreamPage::Refresh() {
+    if (!Initialised()) return;
     if (!Store()) return;
     const CEncoderDoc& doc = *Document();
     switch (view_) {
