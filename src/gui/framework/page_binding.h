@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QSpinBox>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,9 +23,12 @@ public:
     enum class React {
         Store,      // controls -> document, then the preview
         StoreLoad,  // and back again, so values derived by the document show at once
+        Modified,   // nothing stored yet: the page is marked modified (Apply), stored when left
         None,       // the page connects the control itself
     };
     using ChangeHandler = std::function<void(React)>;
+    // Shows a refusal ("Enter a number.") to the user.
+    using Prompter = std::function<void(std::u16string_view)>;
 
     PageBinding() = default;
     PageBinding(const PageBinding&) = delete;
@@ -32,6 +36,7 @@ public:
     ~PageBinding() { Clear(); }
 
     void SetChangeHandler(ChangeHandler handler) { onChange_ = std::move(handler); }
+    void SetPrompter(Prompter prompter) { prompt_ = std::move(prompter); }
     // Forgets every row and disconnects its control.
     void Clear();
 
@@ -91,6 +96,13 @@ public:
     void Text(QLineEdit* edit, std::u16string& field, int maxLength = 0,
               React react = React::Store);
     void Text(QPlainTextEdit* edit, std::u16string& field, React react = React::Store);
+    // Whole number typed into a line edit, refused outside min..max with the standard prompts
+    // ("Enter an integer." / "Enter an integer between %1 and %2."). Reacts when the user leaves
+    // the field, so no prompt interrupts the typing.
+    void Integer(QLineEdit* edit, int32_t& field, int32_t min, int32_t max,
+                 React react = React::Store);
+    // The same for a number ("Enter a number." / "Enter a number between %1 and %2.").
+    void Real(QLineEdit* edit, float& field, double min, double max, React react = React::Store);
     // Any other pairing. store returns false to refuse the page's values (it has told the user).
     void Custom(std::function<void()> load, std::function<bool()> store);
 
@@ -117,9 +129,13 @@ private:
     };
     void Add(std::function<void()> load, std::function<bool()> store);
 
+    void WatchFinished(QLineEdit* edit, React react);
+    void Prompt(const QString& text) const;
+
     std::vector<Row> rows_;
     std::vector<QMetaObject::Connection> connections_;
     ChangeHandler onChange_;
+    Prompter prompt_;
     bool loading_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/framework/tsy_page.h"
 
@@ -23,16 +24,24 @@ PropertySheet::PropertySheet(const QString& caption, QWidget* parent)
     connect(buttons_->button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
             [this] { Apply(); });
     connect(tabs_, &QTabWidget::currentChanged, this, &PropertySheet::OnTabChanged);
+    buttons_->button(QDialogButtonBox::Apply)->setEnabled(false);
 }
 
 void PropertySheet::AddPage(CTsyPage* page) {
     pages_.push_back(page);
+    connect(page, &CTsyPage::ModifiedChanged, this, &PropertySheet::UpdateApply);
     const QSignalBlocker block(tabs_);
     tabs_->addTab(page, page->Caption());
 }
 
 void PropertySheet::SetDocument(CEncoderDoc* doc) {
     for (CTsyPage* page : pages_) page->SetDocument(doc);
+}
+
+void PropertySheet::UpdateApply() {
+    const bool modified =
+        std::any_of(pages_.begin(), pages_.end(), [](CTsyPage* p) { return p->Modified(); });
+    buttons_->button(QDialogButtonBox::Apply)->setEnabled(modified);
 }
 
 void PropertySheet::SetApplyVisible(bool visible) {

@@ -43,6 +43,8 @@ protected:
 
 private:
     void OnTabChanged(int index);
+    // Apply is enabled while a page holds changes it has not stored.
+    void UpdateApply();
 
     QTabWidget* tabs_;
     QDialogButtonBox* buttons_;

@@ -1,12 +1,14 @@
 #include "gui/framework/tsy_page.h"
 
 #include "gui/framework/message_box_sink.h"
+#include "platform/message_sink.h"
 
 namespace tsy::gui {
 
 CTsyPage::CTsyPage(const QString& caption, QWidget* parent)
     : QWidget(parent), caption_(caption), ownSink_(std::make_unique<MessageBoxSink>(this)) {
     binding_.SetChangeHandler([this](PageBinding::React react) { OnControlChanged(react); });
+    binding_.SetPrompter([this](std::u16string_view text) { ShowMessage(Sink(), text); });
 }
 
 CTsyPage::~CTsyPage() = default;
@@ -30,7 +32,9 @@ void CTsyPage::Load() {
 
 bool CTsyPage::Store() {
     if (!initialised_) return true;
-    return DataExchange(true);
+    if (!DataExchange(true)) return false;
+    SetModified(false);
+    return true;
 }
 
 bool CTsyPage::DataExchange(bool save) {
@@ -56,7 +60,17 @@ bool CTsyPage::OnKillActive() {
     return Store();
 }
 
+void CTsyPage::SetModified(bool modified) {
+    if (modified_ == modified) return;
+    modified_ = modified;
+    emit ModifiedChanged(modified);
+}
+
 void CTsyPage::OnControlChanged(PageBinding::React react) {
+    if (react == PageBinding::React::Modified) {
+        SetModified(true);
+        return;
+    }
     if (!Store()) return;
     if (react == PageBinding::React::StoreLoad) Load();
 }

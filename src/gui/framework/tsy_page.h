@@ -40,9 +40,16 @@ public:
     // False until the tab was first shown: such a page never exchanges data.
     bool Initialised() const { return initialised_; }
 
+    // Changes made but not stored yet (the Apply button of a sheet that has one).
+    void SetModified(bool modified);
+    bool Modified() const { return modified_; }
+
     // Where the page's message boxes go (default: a box over the page).
     void SetMessageSink(MessageSink* sink) { sink_ = sink; }
     MessageSink* Sink() const;
+
+signals:
+    void ModifiedChanged(bool modified);
 
 protected:
     // The page's table; called by SetDocument once the document is known.
@@ -67,6 +74,7 @@ private:
     CEncoderDoc* doc_ = nullptr;
     PageBinding binding_;
     bool initialised_ = false;
+    bool modified_ = false;
     MessageSink* sink_ = nullptr;
     std::unique_ptr<MessageSink> ownSink_;
 };

@@ -16,7 +16,6 @@
 #include "document/encoder_doc.h"
 #include "document/mils.h"
 #include "gui/pages/printer_resolution.h"
-#include "platform/message_sink.h"
 #include "platform/screen.h"
 
 namespace tsy::gui {
@@ -106,11 +105,6 @@ QWidget* CSizingPage::MakeRatioGroup() {
     layout->setAlignment(Qt::AlignTop);
     connect(ratioUp_, &QToolButton::clicked, this, [this] { StepRatio(1); });
     connect(ratioDown_, &QToolButton::clicked, this, [this] { StepRatio(-1); });
-    // Checked when the user is done with it: every keystroke of "3.1" passes through "3.".
-    connect(ratio_, &QLineEdit::editingFinished, this, [this] {
-        if (ratio_->isModified()) Binding().Changed(PageBinding::React::StoreLoad);
-        ratio_->setModified(false);
-    });
     return group;
 }
 
@@ -156,24 +150,7 @@ void CSizingPage::OnInitDialog() {
 
 void CSizingPage::BindControls(PageBinding& binding, CEncoderDoc& doc) {
     // First, so a refused ratio leaves every value unsaved.
-    binding.Custom(
-        [this, &doc] {
-            ratio_->setText(QString::number(static_cast<double>(doc.m_WideRatio), 'g', 6));
-        },
-        [this, &doc] {
-            bool number = false;
-            const double ratio = ratio_->text().trimmed().toDouble(&number);
-            if (!number) {
-                ShowMessage(Sink(), u"Enter a number.");
-                return false;
-            }
-            if (ratio < kMinRatio || ratio > kMaxRatio) {
-                ShowMessage(Sink(), u"Enter a number between 1.8 and 3.4.");
-                return false;
-            }
-            doc.m_WideRatio = static_cast<float>(ratio);
-            return true;
-        });
+    binding.Real(ratio_, doc.m_WideRatio, kMinRatio, kMaxRatio, PageBinding::React::StoreLoad);
     binding.Custom([this, &doc] { undercut_->setText(QString::number(doc.m_Undercut)); },
                    [this, &doc] {
                        doc.m_Undercut = undercut_->text().trimmed().toInt();

@@ -1,6 +1,8 @@
 // The sheets' tabs and buttons, the page cycle and the preview control's paint rule.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -14,6 +16,25 @@ using namespace tsy;
 using namespace tsy::gui;
 
 Q_DECLARE_METATYPE(tsy::DocumentKind)
+
+namespace {
+
+// A page with a number typed into a line edit and a check box that waits for Apply.
+class NumberPage : public CTsyPage {
+public:
+    NumberPage()
+        : CTsyPage(QStringLiteral("Numbers")),
+          edit(new QLineEdit(this)),
+          box(new QCheckBox(this)) {}
+    void BindControls(PageBinding& b, CEncoderDoc& doc) override {
+        b.Integer(edit, doc.m_Undercut, 1, 9);
+        b.Check(box, doc.m_UseEci, PageBinding::React::Modified);
+    }
+    QLineEdit* edit;
+    QCheckBox* box;
+};
+
+}  // namespace
 
 class SheetFrameworkTest : public QObject {
     Q_OBJECT
@@ -86,6 +107,64 @@ private slots:
             QCOMPARE(runner.RunSheet(*doc), confirm);
             QCOMPARE(shown, QStringLiteral("PDF417 Encoding Properties"));
         }
+    }
+
+    void integerPrompts_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("in range") << "9" << 9 << QString();
+        QTest::newRow("below") << "0" << 5 << "Enter an integer between 1 and 9.";
+        QTest::newRow("text") << "x" << 5 << "Enter an integer.";
+    }
+    // Checked when the user leaves the field; a refused value stores nothing.
+    void integerPrompts() {
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        QFETCH(QString, prompt);
+        auto doc = CreateDocument(DocumentKind::QR);
+        doc->m_Undercut = 5;
+        PropertySheet sheet(QStringLiteral("Test"));
+        auto* page = new NumberPage;
+        RecordingMessageSink sink;
+        page->SetMessageSink(&sink);
+        sheet.AddPage(page);
+        sheet.SetDocument(doc.get());
+        sheet.show();
+        page->edit->clear();
+        QApplication::setActiveWindow(&sheet);
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        page->edit->setFocus();
+        QVERIFY(page->edit->hasFocus());
+        QTest::keyClicks(page->edit, typed);
+        QCOMPARE(doc->m_Undercut, 5);
+        QTest::keyClick(page->edit, Qt::Key_Tab);
+        QVERIFY(!page->edit->hasFocus());
+        QCOMPARE(doc->m_Undercut, stored);
+        QCOMPARE(sink.entries.size(), prompt.isEmpty() ? 0u : 1u);
+        if (!prompt.isEmpty()) QCOMPARE(QString::fromStdU16String(sink.entries[0].text), prompt);
+    }
+
+    // A change that waits enables Apply; Apply stores it.
+    void modifiedWaitsForApply() {
+        auto doc = CreateDocument(DocumentKind::QR);
+        doc->m_UseEci = 0;
+        doc->m_Undercut = 5;
+        PropertySheet sheet(QStringLiteral("Test"));
+        auto* page = new NumberPage;
+        RecordingMessageSink sink;
+        page->SetMessageSink(&sink);
+        sheet.AddPage(page);
+        sheet.SetDocument(doc.get());
+        sheet.show();
+        QPushButton* apply = sheet.Buttons()->button(QDialogButtonBox::Apply);
+        QVERIFY(!apply->isEnabled());
+        page->box->click();
+        QCOMPARE(doc->m_UseEci, 0);
+        QVERIFY(apply->isEnabled());
+        apply->click();
+        QCOMPARE(doc->m_UseEci, 1);
+        QVERIFY(!apply->isEnabled());
     }
 
     void previewPaint_data() {
