@@ -36,6 +36,8 @@ private slots:
             QVERIFY(open.sink.entries.empty());
         }
         OverridePrinterResolution(std::nullopt);
+        test::OpenSheet lossy(DocumentKind::Code39, u"PRICE 5\u20AC");
+        QVERIFY(lossy.sheet->grab().save(folder + QStringLiteral("/sheet-data-loss.png")));
         CAsciiCtrlDlg picker(MarkupStyle::Bracket);
         picker.show();
         picker.Pick(picker.List()->item(13));
