@@ -62,7 +62,10 @@ void CCharWnd::SetMessageCaret(int position) {
 
 void CCharWnd::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    // Shift+Enter types a carriage return too, as in a Windows edit control; left to Qt it would
+    // become a line separator.
+    const bool plain =
+        (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
     if (enter && plain) {
         const std::u16string markup = EnterKeyText(style_, mode_);
         if (!markup.empty()) {

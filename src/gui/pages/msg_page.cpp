@@ -222,7 +222,6 @@ void CMsgPage::ExchangeExtras(bool save) {
         // The style is stored by Restyle alone: the markup changes with it.
         if (QAbstractButton* button = styles_->button(static_cast<int>(doc.m_ViewStyle)))
             button->setChecked(true);
-        editor_->setReadOnly(doc.m_ViewStyle == MarkupStyle::Binary);
     }
 }
 

@@ -72,24 +72,28 @@ private slots:
         QTest::addColumn<MarkupStyle>("style");
         QTest::addColumn<EnterMode>("mode");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("shift");
         QTest::newRow("Bracket CRLF")
-            << MarkupStyle::Bracket << EnterMode::CrLf << "A[ CR][ LF]\r\n";
-        QTest::newRow("Bracket LF") << MarkupStyle::Bracket << EnterMode::Lf << "A[ LF]\r\n";
-        QTest::newRow("C CRLF") << MarkupStyle::C << EnterMode::CrLf << "A\\r\\n\r\n";
-        QTest::newRow("C CR") << MarkupStyle::C << EnterMode::Cr << "A\\r\r\n";
+            << MarkupStyle::Bracket << EnterMode::CrLf << "A[ CR][ LF]\r\n"
+            << false;
+        QTest::newRow("Bracket LF") << MarkupStyle::Bracket << EnterMode::Lf << "A[ LF]\r\n"
+                                    << false;
+        QTest::newRow("C CRLF") << MarkupStyle::C << EnterMode::CrLf << "A\\r\\n\r\n" << false;
+        QTest::newRow("C CR shifted") << MarkupStyle::C << EnterMode::Cr << "A\\r\r\n" << true;
     }
     // From the first key press after the sheet opens.
     void enterInsertsMarkup() {
         QFETCH(MarkupStyle, style);
         QFETCH(EnterMode, mode);
         QFETCH(QString, message);
+        QFETCH(bool, shift);
         test::OpenSheet open(DocumentKind::Aztec, u"A", [&](CEncoderDoc& doc) {
             doc.m_ViewStyle = style;
             doc.m_CrLfStyle = mode;
         });
         auto* page = open.Find<CMsgPage>();
         page->Editor()->moveCursor(QTextCursor::End);
-        QTest::keyClick(page->Editor(), Qt::Key_Return);
+        QTest::keyClick(page->Editor(), Qt::Key_Return, shift ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(QString::fromStdU16String(open.doc->m_Message), message);
     }
 
