@@ -167,12 +167,9 @@ void CMsgPage::BindControls(PageBinding& binding, CEncoderDoc& doc) {
         [] { return true; });
     binding.Custom(
         [this] {
-            const std::vector<std::u16string> items = [this] {
-                std::vector<std::u16string> all;
-                for (int i = 0; i < codepages_->count(); ++i)
-                    all.push_back(FromQ(codepages_->itemText(i)));
-                return all;
-            }();
+            std::vector<std::u16string> items;
+            for (int i = 0; i < codepages_->count(); ++i)
+                items.push_back(FromQ(codepages_->itemText(i)));
             codepages_->setCurrentIndex(FindComboPrefix(items, selectedName_));
         },
         [this] {
