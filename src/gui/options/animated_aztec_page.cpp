@@ -116,8 +116,7 @@ bool CAnimatedAztecPP::WriteGif() {
     const auto& doc = DocAs<CAztecAnimatedDoc>();
     if (doc.m_OutputName.empty()) return false;
     std::string error;
-    if (doc.WriteGif(std::filesystem::path(Utf16ToUtf8Text(doc.m_OutputName)), &error))
-        return true;
+    if (doc.WriteGif(std::filesystem::path(Utf16ToUtf8Text(doc.m_OutputName)), &error)) return true;
     // Without a word the user would take the old file for the new one.
     ShowMessage(Sink(), Utf8ToUtf16Text(error), MessageKind::Warning);
     return false;

@@ -31,11 +31,11 @@ CAztecPage::CAztecPage(QWidget* parent)
       correctionText_(new QLabel(this)),
       default_(new QCheckBox(QStringLiteral("Default Error Correction"), this)) {
     auto* options = new QVBoxLayout;
-    options->addWidget(RadioBox(QStringLiteral("Symbol Type"),
-                                {QStringLiteral("Normal"),
-                                 QStringLiteral("Menu (Configuration for Corvanta Imagers)"),
-                                 QStringLiteral("Simple Rune")},
-                                types_, this));
+    options->addWidget(RadioBox(
+        QStringLiteral("Symbol Type"),
+        {QStringLiteral("Normal"), QStringLiteral("Menu (Configuration for Corvanta Imagers)"),
+         QStringLiteral("Simple Rune")},
+        types_, this));
     options->addWidget(MakeOtherSettings());
     options->addWidget(MakeCorrection());
     PlaceBesidePreview(this, options);
@@ -53,12 +53,14 @@ QWidget* CAztecPage::MakeOtherSettings() {
 }
 
 QWidget* CAztecPage::MakeCorrection() {
-    auto* group = new QGroupBox(QStringLiteral("Error Correction (Minimum % of symbol area)"), this);
+    auto* group =
+        new QGroupBox(QStringLiteral("Error Correction (Minimum % of symbol area)"), this);
     auto* layout = new QVBoxLayout(group);
     auto* row = new QHBoxLayout;
     correction_->setRange(1, CAztecDoc::kMaxCorrectionPercent);
     row->addWidget(correction_, 1);
-    correctionText_->setMinimumWidth(correctionText_->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
+    correctionText_->setMinimumWidth(
+        correctionText_->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
     row->addWidget(correctionText_);
     layout->addLayout(row);
     layout->addWidget(default_);

@@ -48,10 +48,9 @@ QStringList ExportFilters() {
         QString pattern = QString::fromLatin1(f.pattern.data(), static_cast<int>(f.pattern.size()));
         pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
         if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
-        filters << QStringLiteral("%1 (%2)")
-                       .arg(QString::fromLatin1(f.description.data(),
-                                                static_cast<int>(f.description.size())),
-                            pattern);
+        filters << QStringLiteral("%1 (%2)").arg(
+            QString::fromLatin1(f.description.data(), static_cast<int>(f.description.size())),
+            pattern);
     }
     return filters;
 }
@@ -81,6 +80,13 @@ CBatchPage::CBatchPage(QWidget* parent)
       cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)),
       status_(new QLabel(this)),
       progress_(new QProgressBar(this)) {
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Each line of the text below will be encoded into "
+                                             "its own bar code and written to a file."),
+                              this),
+                   1);
+    auto* import = new QPushButton(QStringLiteral("Import From File..."), this);
+    top->addWidget(import);
     auto* body = new QHBoxLayout;
     body->addWidget(MakeListSide(), 3);
     body->addWidget(MakeOutputSide(), 2);
@@ -97,9 +103,11 @@ CBatchPage::CBatchPage(QWidget* parent)
     run->addWidget(cancelButton_);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
     layout->addLayout(body, 1);
     layout->addLayout(run);
 
+    connect(import, &QPushButton::clicked, this, &CBatchPage::OnImport);
     connect(build_, &QPushButton::clicked, this, &CBatchPage::Build);
     connect(cancelButton_, &QPushButton::clicked, this, &CBatchPage::Cancel);
 }
@@ -112,16 +120,6 @@ QWidget* CBatchPage::MakeListSide() {
     auto* side = new QWidget(this);
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* intro = new QLabel(QStringLiteral("Each line of the text below will be encoded into its "
-                                            "own bar code and written to a file."),
-                             side);
-    intro->setWordWrap(true);
-    auto* import = new QPushButton(QStringLiteral("Import From File..."), side);
-    auto* top = new QHBoxLayout;
-    top->addWidget(intro, 1);
-    top->addWidget(import, 0, Qt::AlignTop);
-    layout->addLayout(top);
-
     auto* styles = new QHBoxLayout;
     styles->addWidget(AddRadio(styles_, QStringLiteral("Bracket Style"), 0, side));
     styles->addWidget(AddRadio(styles_, QStringLiteral("C Style"), 1, side));
@@ -136,7 +134,6 @@ QWidget* CBatchPage::MakeListSide() {
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(text_, 1);
 
-    connect(import, &QPushButton::clicked, this, &CBatchPage::OnImport);
     connect(styles_, &QButtonGroup::idClicked, this, &CBatchPage::OnRestyle);
     return side;
 }
@@ -194,8 +191,8 @@ void CBatchPage::OnRestyle() {
 }
 
 void CBatchPage::OnImport() {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
-                                                      QStringLiteral("All Files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("All Files (*)"));
     if (!path.isEmpty()) ImportFile(path);
 }
 

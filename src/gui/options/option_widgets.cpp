@@ -21,6 +21,7 @@ QGroupBox* RadioBox(const QString& title, const QStringList& texts, QButtonGroup
         group->addButton(button, id);
         layout->addWidget(button);
     }
+    layout->addStretch();
     return box;
 }
 
@@ -32,6 +33,7 @@ QGroupBox* SliderBox(const QString& title, QSlider* slider, QLabel* value, QWidg
     auto* box = new QGroupBox(title, parent);
     auto* layout = new QHBoxLayout(box);
     slider->setOrientation(Qt::Horizontal);
+    slider->setMinimumWidth(slider->fontMetrics().averageCharWidth() * 24);
     layout->addWidget(slider, 1);
     // Wide enough for the longest text the label takes, so the slider does not jump.
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("Level 88")));

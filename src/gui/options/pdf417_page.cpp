@@ -31,7 +31,8 @@ CPDF417Page::CPDF417Page(QWidget* parent)
     columns_->setPageStep(1);
     columns_->setTickPosition(QSlider::TicksBelow);
     auto* options = new QVBoxLayout;
-    options->addWidget(SliderBox(QStringLiteral("Error Correction Level"), level_, levelText_, this));
+    options->addWidget(
+        SliderBox(QStringLiteral("Error Correction Level"), level_, levelText_, this));
     options->addWidget(SliderBox(QStringLiteral("Data Columns"), columns_, columnsText_, this));
     auto* other = new QGroupBox(QStringLiteral("Other Options"), this);
     (new QVBoxLayout(other))->addWidget(truncate_);

@@ -25,11 +25,11 @@ CQRPage::CQRPage(QWidget* parent)
     auto* other = new QGroupBox(QStringLiteral("Other Properties"), this);
     (new QVBoxLayout(other))->addWidget(reverse_);
     options->addWidget(other);
-    options->addWidget(RadioBox(QStringLiteral("Model"),
-                                {QStringLiteral("Graphic Model 1"),
-                                 QStringLiteral("Graphic Model 2"),
-                                 QStringLiteral("ISO 18004 (Model 2)")},
-                                models_, this));
+    options->addWidget(
+        RadioBox(QStringLiteral("Model"),
+                 {QStringLiteral("Graphic Model 1"), QStringLiteral("Graphic Model 2"),
+                  QStringLiteral("ISO 18004 (Model 2)")},
+                 models_, this));
     // The two graphic models build the same symbol; only the standard model can be chosen.
     models_->button(0)->setEnabled(false);
     models_->button(1)->setEnabled(false);

@@ -124,8 +124,7 @@ const RoundTrip kRoundTrips[] = {
          return p->LevelGroup()->checkedButton()->text() == "Q - High" &&
                 p->ReverseBox()->isChecked() && p->ModelGroup()->checkedId() == 1 &&
                 !p->ModelGroup()->button(0)->isEnabled() &&
-                !p->ModelGroup()->button(1)->isEnabled() &&
-                p->ModelGroup()->button(2)->isEnabled();
+                !p->ModelGroup()->button(1)->isEnabled() && p->ModelGroup()->button(2)->isEnabled();
      },
      [](const test::OpenSheet& o) {
          auto* p = P<CQRPage>(o);
@@ -184,8 +183,8 @@ const RoundTrip kRoundTrips[] = {
      },
      [](const test::OpenSheet& o) {
          auto* p = P<CZiggurPage>(o);
-         return p->HostEdit()->text() == "AB" && p->HostGroup()->checkedButton()->text() ==
-                                                     "Code 93" &&
+         return p->HostEdit()->text() == "AB" &&
+                p->HostGroup()->checkedButton()->text() == "Code 93" &&
                 p->SymmetryGroup()->checkedId() == 0 && p->BarrierBox()->isChecked() &&
                 !p->MenuBox()->isChecked() && !p->DefaultHeightBox()->isChecked() &&
                 !p->HostEdit()->isReadOnly();
@@ -264,7 +263,8 @@ private slots:
         QVERIFY(page->CorrectionText()->isEnabled());
         QCOMPARE(page->CorrectionSlider()->value(), 23);
         page->CorrectionSlider()->triggerAction(QSlider::SliderPageStepAdd);
-        QCOMPARE(page->CorrectionText()->text(), QStringLiteral("%1%").arg(aztec.m_ErrorCorrection));
+        QCOMPARE(page->CorrectionText()->text(),
+                 QStringLiteral("%1%").arg(aztec.m_ErrorCorrection));
         Click(page->DefaultBox());
         QCOMPARE(aztec.m_ErrorCorrection, 0);
         QVERIFY(!page->CorrectionSlider()->isEnabled());
