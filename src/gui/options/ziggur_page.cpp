@@ -48,8 +48,9 @@ CZiggurPage::CZiggurPage(QWidget* parent)
 void CZiggurPage::BindControls(PageBinding& binding, CEncoderDoc& doc) {
     auto& ziggur = static_cast<CZiggurDoc&>(doc);
     using React = PageBinding::React;
+    // While the user types the caret stays put; the edit is read-only under a menu symbol.
+    binding.Text(host_, ziggur.m_HostMessage);
     // StoreLoad: a menu symbol's host message follows the host just chosen.
-    binding.Text(host_, ziggur.m_HostMessage, 0, React::StoreLoad);
     binding.Radio(hosts_, ziggur.m_HostSymbology, React::StoreLoad);
     binding.Radio(symmetry_, ziggur.m_Symmetry, React::StoreLoad);
     binding.Check(barrier_, ziggur.m_BarrierRows, React::StoreLoad);
