@@ -174,6 +174,15 @@ BatchOutcome Run::Build(const std::filesystem::path& mask, BatchLog& log, Docume
 
     bool more = true;
     while (true) {
+        if (more && cb.cancelled && cb.cancelled()) {
+            pool.Stop();
+            Status(u"Cancelled: " + Utf16(std::to_string(out.written)) + u" of " +
+                       Utf16(std::to_string(out.lines)) + u" Symbols Created",
+                   0, out.lines);
+            log.Write(out.status + u".");
+            out.result = BatchResult::Cancelled;
+            return out;
+        }
         while (more && queue.size() < pool.Window()) more = readOne();
         if (queue.empty()) break;
         BatchJob& job = *queue.front();

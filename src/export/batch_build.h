@@ -38,6 +38,8 @@ struct BatchCallbacks {
         progress;
     // The file dialog: sets mask and extension; false when cancelled. Empty: cancelled.
     std::function<bool(BatchSettings& settings)> chooseOutputFile;
+    // Asked before each line; true stops the run after the symbols already on their way.
+    std::function<bool()> cancelled;
 };
 
 enum class BatchResult {
@@ -47,6 +49,7 @@ enum class BatchResult {
     NoData,       // no line to build
     MaskMissing,  // numbered names and no name part in the mask
     WriteFailed,  // a symbol was not built or not written; the run stopped there
+    Cancelled,    // the user stopped the run; the log ends with the count written
 };
 
 struct BatchOutcome {

@@ -292,6 +292,28 @@ TEST(BatchBuild, AsksForTheMaskAndTakesTheExtensionOfTheMask) {
     EXPECT_EQ(ReadFile(dir / "pick1.PCX").substr(0, 1), "\x0A");
 }
 
+// Cancelling stops before the next line; the log says how far the run got.
+TEST(BatchBuild, CancelStopsBeforeTheNextLine) {
+    TempDir dir;
+    auto doc = Document(DocumentKind::Code39, u"KEEP");
+    BatchSettings settings;
+    settings.mask = Utf8ToUtf16Text((dir / "n.bmp").string());
+    settings.naming = BatchNaming::MaskAndNumber;
+    BatchCallbacks cb;
+    bool cancel = false;
+    cb.progress = [&](std::size_t position, std::size_t, std::u16string_view) {
+        cancel = cancel || position == 1;
+    };
+    cb.cancelled = [&] { return cancel; };
+    const BatchOutcome out = RunBatchBuild(*doc, settings, u"A\nB\nC", cb);
+    EXPECT_EQ(out.result, BatchResult::Cancelled);
+    EXPECT_EQ(out.status, u"Cancelled: 2 of 3 Symbols Created");
+    EXPECT_TRUE(std::filesystem::exists(dir / "n2.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "n3.bmp"));
+    EXPECT_EQ(ReadFile(dir / "n.log"), "Cancelled: 2 of 3 Symbols Created.\r\n");
+    EXPECT_EQ(doc->m_Message, u"KEEP");
+}
+
 // The caption is the line cut to 25 characters and "...", as the status shows it.
 TEST(BatchBuild, CaptionAndStatusShortenLongLines) {
     TempDir dir;

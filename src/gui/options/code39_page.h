@@ -1,7 +1,9 @@
-// The page of the Code 39 options (its controls are still to come).
+// "Code 39 Options": the check character and the menu code without start and stop characters.
 #pragma once
 
 #include "gui/framework/preview_page.h"
+
+class QCheckBox;
 
 namespace tsy::gui {
 
@@ -9,6 +11,16 @@ class CCode39Page : public CPreviewPage {
     Q_OBJECT
 public:
     explicit CCode39Page(QWidget* parent = nullptr);
+
+    QCheckBox* CheckBox() const { return check_; }
+    QCheckBox* MenuBox() const { return menu_; }
+
+protected:
+    void BindControls(PageBinding& binding, CEncoderDoc& doc) override;
+
+private:
+    QCheckBox* check_;
+    QCheckBox* menu_;
 };
 
 }  // namespace tsy::gui
