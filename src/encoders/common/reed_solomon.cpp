@@ -21,12 +21,12 @@ std::vector<int> RsGenerator(const GaloisField& gf, int k, int firstRoot) {
     // g holds coefficients lowest order first while building, leading term implicit.
     std::vector<int> g(static_cast<std::size_t>(k) + 1, 0);
     g[0] = 1;
+    int* p = g.data();
     for (int i = 0; i < k; ++i) {
-        const int root = gf.exp(firstRoot + i);
-        for (int j = i + 1; j > 0; --j)
-            g[static_cast<std::size_t>(j)] = g[static_cast<std::size_t>(j - 1)] ^
-                                             gf.multiply(g[static_cast<std::size_t>(j)], root);
-        g[0] = gf.multiply(g[0], root);
+        const int logRoot = gf.log(gf.exp(firstRoot + i));
+        const auto times = [&](int v) { return v == 0 ? 0 : gf.expOfSum(gf.log(v) + logRoot); };
+        for (int j = i + 1; j > 0; --j) p[j] = p[j - 1] ^ times(p[j]);
+        p[0] = times(p[0]);
     }
     // g[k] is the leading 1; return the others highest order first.
     std::vector<int> out(static_cast<std::size_t>(k));
@@ -40,13 +40,24 @@ std::vector<int> RsCheckWords(const GaloisField& gf, const int* data, int count,
     std::vector<int> rem(static_cast<std::size_t>(k), 0);
     if (k <= 0) return rem;
     const std::vector<int> g = RsGenerator(gf, k, firstRoot);
+    // The generator's logarithms once, so each step is a table look-up a word; a zero
+    // coefficient (none in the codes we build, but possible) keeps a marker.
+    const int zero = -1;
+    std::vector<int> logG(static_cast<std::size_t>(k));
+    for (int j = 0; j < k; ++j) {
+        const int c = g[static_cast<std::size_t>(j)];
+        logG[static_cast<std::size_t>(j)] = c == 0 ? zero : gf.log(c);
+    }
+    int* r = rem.data();
+    const int* lg = logG.data();
     for (int i = 0; i < count; ++i) {
-        const int factor = data[i] ^ rem[0];
-        for (int j = 0; j + 1 < k; ++j)
-            rem[static_cast<std::size_t>(j)] = rem[static_cast<std::size_t>(j + 1)] ^
-                                               gf.multiply(factor, g[static_cast<std::size_t>(j)]);
-        rem[static_cast<std::size_t>(k - 1)] =
-            gf.multiply(factor, g[static_cast<std::size_t>(k - 1)]);
+        const int factor = data[i] ^ r[0];
+        for (int j = 0; j + 1 < k; ++j) r[j] = r[j + 1];
+        r[k - 1] = 0;
+        if (factor == 0) continue;
+        const int logF = gf.log(factor);
+        for (int j = 0; j < k; ++j)
+            if (lg[j] != zero) r[j] ^= gf.expOfSum(logF + lg[j]);
     }
     return rem;
 }

@@ -15,6 +15,8 @@ public:
     int polynomial() const { return polynomial_; }
     int exp(int i) const { return exp_[static_cast<std::size_t>(i % (size_ - 1))]; }
     int log(int v) const { return log_[static_cast<std::size_t>(v)]; }
+    // a^e for 0 <= e < 2 (size - 1): the sum of two logarithms, no modulo.
+    int expOfSum(int e) const { return exp_[static_cast<std::size_t>(e)]; }
     int multiply(int a, int b) const {
         if (a == 0 || b == 0) return 0;
         return exp_[static_cast<std::size_t>(log_[static_cast<std::size_t>(a)] +
