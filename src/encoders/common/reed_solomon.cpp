@@ -5,10 +5,10 @@ namespace tsy {
 GaloisField::GaloisField(int size, int polynomial)
     : size_(size),
       polynomial_(polynomial),
-      exp_(static_cast<std::size_t>(2 * size)),
+      exp_(static_cast<std::size_t>(4 * size), 0),
       log_(static_cast<std::size_t>(size)) {
     int x = 1;
-    for (int i = 0; i < 2 * size; ++i) {
+    for (int i = 0; i < zeroLog(); ++i) {
         exp_[static_cast<std::size_t>(i)] = x;
         x <<= 1;
         if (x >= size) x ^= polynomial;
@@ -40,24 +40,16 @@ std::vector<int> RsCheckWords(const GaloisField& gf, const int* data, int count,
     std::vector<int> rem(static_cast<std::size_t>(k), 0);
     if (k <= 0) return rem;
     const std::vector<int> g = RsGenerator(gf, k, firstRoot);
-    // The generator's logarithms once, so each step is a table look-up a word; a zero
-    // coefficient (none in the codes we build, but possible) keeps a marker.
-    const int zero = -1;
+    // In the log domain, without a branch: large symbols run this loop for most of their time.
     std::vector<int> logG(static_cast<std::size_t>(k));
-    for (int j = 0; j < k; ++j) {
-        const int c = g[static_cast<std::size_t>(j)];
-        logG[static_cast<std::size_t>(j)] = c == 0 ? zero : gf.log(c);
-    }
+    for (int j = 0; j < k; ++j)
+        logG[static_cast<std::size_t>(j)] = gf.logOrZero(g[static_cast<std::size_t>(j)]);
     int* r = rem.data();
     const int* lg = logG.data();
     for (int i = 0; i < count; ++i) {
-        const int factor = data[i] ^ r[0];
-        for (int j = 0; j + 1 < k; ++j) r[j] = r[j + 1];
-        r[k - 1] = 0;
-        if (factor == 0) continue;
-        const int logF = gf.log(factor);
-        for (int j = 0; j < k; ++j)
-            if (lg[j] != zero) r[j] ^= gf.expOfSum(logF + lg[j]);
+        const int* row = gf.productRow(data[i] ^ r[0]);
+        for (int j = 0; j + 1 < k; ++j) r[j] = r[j + 1] ^ row[lg[j]];
+        r[k - 1] = row[lg[k - 1]];
     }
     return rem;
 }
