@@ -186,6 +186,12 @@ int Build(AztecJob& job, ModuleMatrix& matrix, Pass pass, std::ostream* trace) {
             return bytes;
         }
         SetField(w);
+        // The sizing pass left a single symbol's codewords in the work area; only a trace needs
+        // them replayed.
+        if (pass == Pass::Both && job.symbols == 1 && trace == nullptr) {
+            DrawCoded(job, w, 0, matrix);
+            return bytes;
+        }
         return EncodeSet(job, w, &matrix) == Outcome::Fit ? bytes : 0;
     } catch (const std::bad_alloc&) {
         job.sizeChoice = choice;

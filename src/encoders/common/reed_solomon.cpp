@@ -23,10 +23,9 @@ std::vector<int> RsGenerator(const GaloisField& gf, int k, int firstRoot) {
     g[0] = 1;
     int* p = g.data();
     for (int i = 0; i < k; ++i) {
-        const int logRoot = gf.log(gf.exp(firstRoot + i));
-        const auto times = [&](int v) { return v == 0 ? 0 : gf.expOfSum(gf.log(v) + logRoot); };
-        for (int j = i + 1; j > 0; --j) p[j] = p[j - 1] ^ times(p[j]);
-        p[0] = times(p[0]);
+        const int* times = gf.productRow(gf.exp(firstRoot + i));
+        for (int j = i + 1; j > 0; --j) p[j] = p[j - 1] ^ times[gf.logOrZero(p[j])];
+        p[0] = times[gf.logOrZero(p[0])];
     }
     // g[k] is the leading 1; return the others highest order first.
     std::vector<int> out(static_cast<std::size_t>(k));
@@ -48,6 +47,7 @@ std::vector<int> RsCheckWords(const GaloisField& gf, const int* data, int count,
     const int* lg = logG.data();
     for (int i = 0; i < count; ++i) {
         const int* row = gf.productRow(data[i] ^ r[0]);
+#pragma GCC unroll 4
         for (int j = 0; j + 1 < k; ++j) r[j] = r[j + 1] ^ row[lg[j]];
         r[k - 1] = row[lg[k - 1]];
     }
