@@ -85,7 +85,7 @@ set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 # Opened at run time (platform/lazy_library), so dpkg-shlibdeps cannot see them in the binary.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "libjpeg62-turbo, libgif7, libfreetype6, libfontconfig1, \
-libglib2.0-0, libtiff6, libgsf-1-114, libcairo2")
+libglib2.0-0, libtiff6, libgsf-1-114, libcairo2, libqrencode4")
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "libtessaly-encoders2 (= ${PROJECT_VERSION}-1)")
 set(CPACK_COMPONENT_LIBRARY_DESCRIPTION "barcode symbol encoders (PDF417, QR) with a C interface")
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <iostream>
+#include <cstdio>
 
 #include "cli/utf8.h"
 #include "document/encoder_doc.h"
@@ -20,7 +20,10 @@ class ProgressLine {
 public:
     ProgressLine() : enabled_(isatty(STDERR_FILENO) == 1) {}
     ~ProgressLine() {
-        if (drawn_) std::cerr << "\r\033[K" << std::flush;
+        if (drawn_) {
+            std::fputs("\r\033[K", stderr);
+            std::fflush(stderr);
+        }
     }
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
@@ -31,8 +34,9 @@ public:
         if (drawn_ && now - last_ < std::chrono::milliseconds(200)) return;
         last_ = now;
         drawn_ = true;
-        std::cerr << "\r\033[K" << position + 1 << "/" << count << " " << Utf16ToUtf8(status)
-                  << std::flush;
+        std::fprintf(stderr, "\r\033[K%zu/%zu %s", position + 1, count,
+                     Utf16ToUtf8(status).c_str());
+        std::fflush(stderr);
     }
 
 private:

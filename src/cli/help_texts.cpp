@@ -74,7 +74,7 @@ constexpr const char* k2D[] = {
 };
 
 // The batch page's work without a window, for scripts.
-const std::vector<std::string> kBatch = {
+constexpr const char* kBatch[] = {
     "/batch=LIST one symbol per line of LIST; /ofile is the file name mask",
     "/namemode=0 mask and number, 1 message as file name (default)",
     "/threads=N symbols built at once (default: one per core)",
@@ -158,7 +158,7 @@ std::string FullHelpText() {
         for (const auto& line : HelpTextLines(topic)) out += line + "\n";
     }
     out += "\n== Many symbols ==\n";
-    for (const auto& line : kBatch) out += line + "\n";
+    for (const char* line : kBatch) out += std::string(line) + "\n";
     out += "\n== Print and check ==\n";
     for (const char* line : kPrint) out += std::string(line) + "\n";
     out += "\n== Exit status ==\n";

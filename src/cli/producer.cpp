@@ -73,7 +73,10 @@ std::u16string DecodeMessageFile(std::string_view bytes, uint32_t codepage) {
 // markup they reach the symbol. Binary style keeps them as they are.
 std::u16string MarkRawControls(const std::u16string& message, MarkupStyle style) {
     if (style == MarkupStyle::Binary) return message;
+    if (std::none_of(message.begin(), message.end(), [](char16_t c) { return c < 0x20; }))
+        return message;
     std::u16string out;
+    out.reserve(message.size());
     for (char16_t c : message) {
         if (c < 0x20)
             out += FormatMarkup(std::u16string(1, c), style, false, false);

@@ -9,9 +9,13 @@ constexpr char16_t kEscapedByte = 0xDC00;
 
 template <typename OnIllFormed>
 std::u16string Decode(std::string_view text, OnIllFormed onIllFormed) {
-    std::u16string out;
+    // The ASCII run at the start (usually all of it) widens as it is.
+    std::size_t pos = 0;
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) ++pos;
+    std::u16string out(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(pos));
+    if (pos == text.size()) return out;
     out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
+    while (pos < text.size()) {
         const Utf8Sequence s = DecodeUtf8At(text, pos);
         if (s.valid) {
             AppendUtf16(out, s.value);

@@ -17,11 +17,16 @@ int32_t SaneFontSize(int32_t size) {
 
 void CEncoderDoc::LoadSettings() {
     // Values are taken as they are, as the registry held them: no range checks.
-    m_CrLfStyle = static_cast<EnterMode>(GetProfileInt(kSection, u"CrLfStyle", 0));
-    m_ViewStyle = static_cast<MarkupStyle>(GetProfileInt(kSection, u"ViewStyle", 0));
-    m_CapPosition = GetProfileInt(kSection, u"CapPosition", kCaptionBelow);
-    m_DefaultExt = GetProfileString(kSection, u"DefaultExt", u"bmp");
-    ApplyFontDescription(GetProfileString(kSection, u"Font", u""));
+    std::u16string font;
+    {
+        const ProfileSection profile(kSection);
+        m_CrLfStyle = static_cast<EnterMode>(profile.GetInt(u"CrLfStyle", 0));
+        m_ViewStyle = static_cast<MarkupStyle>(profile.GetInt(u"ViewStyle", 0));
+        m_CapPosition = profile.GetInt(u"CapPosition", kCaptionBelow);
+        m_DefaultExt = profile.GetString(u"DefaultExt", u"bmp");
+        font = profile.GetString(u"Font", u"");
+    }
+    ApplyFontDescription(font);
 }
 
 void CEncoderDoc::SaveSettings() {

@@ -1,6 +1,7 @@
 #include "export/picture_palette.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tsy {
 namespace {
@@ -124,16 +125,19 @@ void MakePalettePicture(const Bitmap1& picture, PalettePicture* out) {
     const unsigned tail = static_cast<unsigned>(picture.width) % 8;
     const auto lastMask = static_cast<uint8_t>(tail == 0 ? 0xFF : 0xFF << (8 - tail));
     bool black = false, white = false;
-    for (int y = 0; y < picture.height; ++y) {
+    const std::size_t stride = out->stride;
+    for (int y = 0; stride > 0 && y < picture.height; ++y) {
         const uint8_t* src = picture.bits.data() + static_cast<std::size_t>(y) *
                                                        static_cast<std::size_t>(picture.stride());
-        uint8_t* dst = out->indices.data() + static_cast<std::size_t>(y) * out->stride;
-        for (std::size_t i = 0; i < out->stride; ++i) {
-            const uint8_t mask = i + 1 == out->stride ? lastMask : uint8_t{0xFF};
-            const auto byte = static_cast<uint8_t>(src[i] & mask);
-            dst[i] = byte;
-            white = white || byte != 0;
-            black = black || byte != mask;
+        uint8_t* dst = out->indices.data() + static_cast<std::size_t>(y) * stride;
+        // The rows are the index rows already (bit 1 white, entry 1); only the last byte's
+        // padding is cleared, and the colours are looked at until both have been seen.
+        std::memcpy(dst, src, stride);
+        dst[stride - 1] = static_cast<uint8_t>(dst[stride - 1] & lastMask);
+        for (std::size_t i = 0; i < stride && !(black && white); ++i) {
+            const uint8_t mask = i + 1 == stride ? lastMask : uint8_t{0xFF};
+            white = white || dst[i] != 0;
+            black = black || dst[i] != mask;
         }
     }
     if (!black) {

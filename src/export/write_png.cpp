@@ -5,6 +5,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 #include "export/image_writers.h"
 #include "export/picture_palette.h"
@@ -36,16 +37,36 @@ void PngError(png_structp png, png_const_charp message) {
 
 void PngWarning(png_structp, png_const_charp) {}
 
-// zlib's window and hash sized to the filtered image: its defaults (32 KiB window, 64 Ki hash
-// entries) are set up and cleared for every picture, which costs a small symbol more than its
-// compression does.
-void SizeCompression(png_structp png, std::size_t rowBytes, int height) {
+// An upper bound on the symbols run-length deflate makes of the Up-filtered rows: a row equal
+// to the one above filters to its filter byte and a run of zeros, any other row to at most a
+// symbol a byte.
+template <class Row>
+std::size_t SymbolBound(Row row, int height, std::size_t rowBytes) {
+    std::size_t symbols = rowBytes + 1;
+    for (int y = 1; y < height; ++y) {
+        const bool repeated = std::memcmp(row(y), row(y - 1), rowBytes) == 0;
+        symbols += repeated ? 3 + (rowBytes + 257) / 258 : rowBytes + 1;
+    }
+    return symbols;
+}
+
+// zlib's window sized to the filtered image and its memory level to the symbols: the defaults
+// (32 KiB window, 64 Ki hash entries) are set up and cleared for every picture, which costs a
+// small symbol more than its compression does. Run-length deflate never uses the hash, whose
+// size comes with the level; the level's symbol buffer still holds the whole picture, so it
+// is one block as before.
+template <class Row>
+void SizeCompression(png_structp png, Row row, int height, std::size_t rowBytes) {
     const std::size_t data = (rowBytes + 1) * static_cast<std::size_t>(height);
     int windowBits = 9;
     while (windowBits < 15 && (std::size_t{1} << windowBits) < data) ++windowBits;
     png_set_compression_window_bits(png, windowBits);
-    // memLevel m keeps 2^(m + 6) symbols a block: whole small pictures in one block.
-    png_set_compression_mem_level(png, windowBits >= 14 ? 8 : windowBits - 6);
+    // memLevel m keeps 2^(m + 6) - 1 symbols a block.
+    const int widest = windowBits >= 14 ? 8 : windowBits - 6;
+    const std::size_t symbols = SymbolBound(row, height, rowBytes);
+    int memLevel = 1;
+    while (memLevel < widest && (std::size_t{1} << (memLevel + 6)) - 1 <= symbols) ++memLevel;
+    png_set_compression_mem_level(png, memLevel);
 }
 
 // Kept free of C++ objects with destructors: libpng leaves through longjmp. Written from the
@@ -82,7 +103,13 @@ bool Encode(const RgbImage* picture, const PalettePicture* palette, PngOutput& o
     // them as well as the adaptive default at a fraction of its time.
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
     png_set_compression_strategy(png, Z_RLE);
-    SizeCompression(png, palette ? palette->stride : picture->rowBytes(), rows);
+    if (palette) {
+        SizeCompression(
+            png, [palette](int y) { return palette->row(y); }, rows, palette->stride);
+    } else {
+        SizeCompression(
+            png, [picture](int y) { return picture->row(y); }, rows, picture->rowBytes());
+    }
     png_write_info(png, info);
     for (int y = 0; y < rows; ++y) {
         png_write_row(png, const_cast<png_bytep>(palette ? palette->row(y) : picture->row(y)));

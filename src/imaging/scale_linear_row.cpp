@@ -20,7 +20,12 @@ BlockHandle ScaleLinearRow(const uint8_t* row, int32_t heightPx, int32_t* width,
         return nullptr;
     }
     BitRunWriter writer(out);
-    for (int32_t m = 0; m < *width; ++m) {
+    int32_t m = 0;
+    // A pixel a module, the usual width: whole bytes of the row, bars (1) turned black (0).
+    if (moduleWidthPx == 1) {
+        for (; m + 8 <= *width; m += 8) writer.put(static_cast<uint8_t>(~row[m / 8]), 8);
+    }
+    for (; m < *width; ++m) {
         const int bar = (row[m / 8] >> (7 - m % 8)) & 1;
         writer.run(bar ? 0 : 1, moduleWidthPx);
     }

@@ -24,6 +24,26 @@ Kind KindOf(std::uint32_t codePage) {
     return Kind::Platform;
 }
 
+// The code pages whose first 128 characters are ASCII in glibc's iconv: a text of ASCII alone,
+// the usual message, needs no converter (opening one costs more than a small symbol).
+bool AsciiCompatible(std::uint32_t codePage) {
+    switch (codePage) {
+        case 437:
+        case 1250:
+        case 1251:
+        case 1252:
+        case 1256:
+        case 65001:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsAscii(std::u16string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char16_t u) { return u < 0x80; });
+}
+
 MessageBytes BinaryToBytes(std::u16string_view text, bool& lossless) {
     MessageBytes out(text.size(), '\0');
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -154,6 +174,10 @@ ByteTranslation CodepageTranslator::ToBytes(std::u16string_view text,
             break;
         }
         case Kind::Platform: {
+            if (AsciiCompatible(codePage) && IsAscii(text)) {
+                r.bytes.assign(text.begin(), text.end());
+                break;
+            }
             if (!detail::PlatformToBytes(text, codePage, r.bytes)) r.bytes.clear();
             std::u16string back;
             detail::PlatformToText(r.bytes, codePage, back);
@@ -189,6 +213,12 @@ TextTranslation CodepageTranslator::ToText(std::string_view bytes, std::uint32_t
             }
             break;
         case Kind::Platform:
+            if (AsciiCompatible(codePage) && std::all_of(bytes.begin(), bytes.end(), [](char b) {
+                    return static_cast<unsigned char>(b) < 0x80;
+                })) {
+                r.text.assign(bytes.begin(), bytes.end());
+                break;
+            }
             if (!detail::PlatformToText(bytes, codePage, r.text)) r.text.clear();
             break;
     }

@@ -22,6 +22,37 @@ std::pair<int64_t, int64_t> Clip(int64_t start, int64_t length, int64_t limit) {
     return {std::max<int64_t>(start, 0), std::min<int64_t>(start + length, limit)};
 }
 
+bool BitAt(const uint8_t* row, int64_t i) {
+    return (row[i >> 3] >> (7 - (i & 7))) & 1;
+}
+
+void SetBitAt(uint8_t* row, int64_t i, bool one) {
+    const auto mask = static_cast<uint8_t>(0x80u >> (i & 7));
+    uint8_t& byte = row[i >> 3];
+    byte = one ? static_cast<uint8_t>(byte | mask) : static_cast<uint8_t>(byte & ~mask);
+}
+
+// Copies count bits of a row, most significant first, from bit from of src to bit to of dst:
+// whole destination bytes at a time between the ragged ends (symbols and caption bands are
+// copied this way).
+void CopyBits(uint8_t* dst, int64_t to, const uint8_t* src, int64_t from, int64_t count) {
+    for (; count > 0 && (to & 7) != 0; --count) SetBitAt(dst, to++, BitAt(src, from++));
+    uint8_t* out = dst + (to >> 3);
+    const uint8_t* in = src + (from >> 3);
+    const int shift = static_cast<int>(from & 7);
+    const int64_t bytes = count >> 3;
+    if (shift == 0) {
+        std::memcpy(out, in, static_cast<std::size_t>(bytes));
+    } else {
+        // Both source bytes hold bits of the span, so neither read leaves the row.
+        for (int64_t i = 0; i < bytes; ++i)
+            out[i] = static_cast<uint8_t>(in[i] << shift | in[i + 1] >> (8 - shift));
+    }
+    to += 8 * bytes;
+    from += 8 * bytes;
+    for (count -= 8 * bytes; count > 0; --count) SetBitAt(dst, to++, BitAt(src, from++));
+}
+
 }  // namespace
 
 Bitmap1 MakeBitmap1(int width, int height, const uint8_t* bits) {
@@ -82,18 +113,10 @@ void Blit(RgbImage& dst, int x, int y, const RgbImage& src) {
 void Blit(Bitmap1& dst, int x, int y, const Bitmap1& src) {
     const auto [x0, x1] = Clip(x, src.width, dst.width);
     const auto [y0, y1] = Clip(y, src.height, dst.height);
-    // A symbol at the left edge (the usual case) is copied a byte at a time.
-    const int64_t wholeBytes = x == 0 ? (x1 - x0) / 8 : 0;
+    if (x0 >= x1) return;
     for (int64_t dy = y0; dy < y1; ++dy) {
-        if (wholeBytes > 0) {
-            std::memcpy(dst.bits.data() + Bytes(dy, dst.stride()),
-                        src.bits.data() + Bytes(dy - y, src.stride()),
-                        static_cast<std::size_t>(wholeBytes));
-        }
-        for (int64_t dx = x0 + 8 * wholeBytes; dx < x1; ++dx) {
-            const bool black = src.isBlack(static_cast<int>(dx - x), static_cast<int>(dy - y));
-            dst.setBlack(static_cast<int>(dx), static_cast<int>(dy), black);
-        }
+        CopyBits(dst.bits.data() + Bytes(dy, dst.stride()), x0,
+                 src.bits.data() + Bytes(dy - y, src.stride()), x0 - x, x1 - x0);
     }
 }
 
@@ -121,6 +144,18 @@ void StretchBlit(Bitmap1& dst, int dx, int dy, int dw, int dh, const Bitmap1& sr
     const auto [x0, x1] = Clip(dx, dw, dst.width);
     const auto [y0, y1] = Clip(dy, dh, dst.height);
     if (x0 >= x1) return;
+    if (sw == dw) {
+        // Not stretched across (the usual caption): the columns that have a source, as spans.
+        const int64_t first = std::max<int64_t>(x0, int64_t{dx} - sx);
+        const int64_t end = std::min<int64_t>(x1, int64_t{dx} - sx + src.width);
+        for (int64_t y = y0; y < y1 && first < end; ++y) {
+            const int srcY = sy + SourceIndex(y - dy, sh, dh);
+            if (srcY < 0 || srcY >= src.height) continue;
+            CopyBits(dst.bits.data() + Bytes(y, dst.stride()), first,
+                     src.bits.data() + Bytes(srcY, src.stride()), first - dx + sx, end - first);
+        }
+        return;
+    }
     // Caption bands are stretched a row at a time: the source column of each destination
     // column is worked out once.
     std::vector<int> columns;

@@ -6,7 +6,9 @@ namespace tsy {
 
 LazyLibrary::LazyLibrary(std::initializer_list<const char*> names) {
     for (const char* name : names) {
-        handle_ = dlopen(name, RTLD_NOW | RTLD_LOCAL);
+        // Lazy binding: a run calls a few of a library's functions, and resolving all of its
+        // calls at the open cost more than a small symbol's whole encoding.
+        handle_ = dlopen(name, RTLD_LAZY | RTLD_LOCAL);
         if (handle_) break;
         if (name_.empty()) {
             name_ = name;

@@ -58,12 +58,33 @@ struct KeyFileFree {
 };
 using KeyFile = std::unique_ptr<GKeyFile, KeyFileFree>;
 
-std::filesystem::path HomeDirectory() {
+// As path's operator/ joins a relative name, without parsing the path at every call.
+void AppendComponent(std::string& path, std::string_view name) {
+    if (!path.empty() && path.back() != '/') path += '/';
+    path += name;
+}
+
+std::string HomeDirectory() {
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
     if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
         return entry->pw_dir;
     }
     return "/tmp";
+}
+
+std::string ProfilePathText() {
+    std::string path;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    // Relative values are to be ignored, as the XDG base directory rules say.
+    if (config != nullptr && *config == '/') {
+        path = config;
+    } else {
+        path = HomeDirectory();
+        AppendComponent(path, ".config");
+    }
+    AppendComponent(path, "Corvanta");
+    AppendComponent(path, "Tessaly.conf");
+    return path;
 }
 
 // A missing, unreadable or damaged file reads as an empty profile. Null only when GLib is
@@ -72,7 +93,7 @@ KeyFile Load() {
     const GlibApi* glib = Glib();
     if (!glib) return nullptr;
     KeyFile file(glib->g_key_file_new());
-    const std::string path = ProfilePath().string();
+    const std::string path = ProfilePathText();
     if (!glib->g_key_file_load_from_file(file.get(), path.c_str(), G_KEY_FILE_KEEP_COMMENTS,
                                          nullptr)) {
         file.reset(glib->g_key_file_new());
@@ -119,7 +140,7 @@ ProfileCache& Cache() {
 // caller holds the cache's lock.
 GKeyFile* Current() {
     ProfileCache& cache = Cache();
-    std::string path = ProfilePath().string();
+    std::string path = ProfilePathText();
     const FileIdentity identity = Identify(path);
     if (!cache.valid || cache.path != path || !(cache.identity == identity)) {
         cache.file = identity.exists ? Load() : nullptr;
@@ -156,11 +177,11 @@ bool ValidName(const std::string& name) {
 }
 
 // The stored value as UTF-8, unescaped; false when absent.
-bool Lookup(GKeyFile* file, std::u16string_view section, std::u16string_view entry,
+bool Lookup(GKeyFile* file, const std::string& group, std::u16string_view entry,
             std::string* value) {
-    const std::string group = Utf16ToUtf8Text(section);
+    if (file == nullptr || !ValidName(group)) return false;
     const std::string key = Utf16ToUtf8Text(entry);
-    if (file == nullptr || !ValidName(group) || !ValidName(key)) return false;
+    if (!ValidName(key)) return false;
     gchar* text = Glib()->g_key_file_get_string(file, group.c_str(), key.c_str(), nullptr);
     if (text == nullptr) return false;
     *value = text;
@@ -184,31 +205,36 @@ bool ParseInt(const std::string& text, int* value) {
 }  // namespace
 
 std::filesystem::path ProfilePath() {
-    std::filesystem::path base;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    // Relative values are to be ignored, as the XDG base directory rules say.
-    if (config != nullptr && *config == '/') {
-        base = config;
-    } else {
-        base = HomeDirectory() / ".config";
-    }
-    return base / "Corvanta" / "Tessaly.conf";
+    return ProfilePathText();
+}
+
+ProfileSection::ProfileSection(std::u16string_view section)
+    : hold_(Cache().lock), file_(Current()) {
+    if (file_ != nullptr) group_ = Utf16ToUtf8Text(section);
+}
+
+ProfileSection::~ProfileSection() = default;
+
+std::u16string ProfileSection::GetString(std::u16string_view entry, std::u16string_view def) const {
+    std::string value;
+    if (!Lookup(file_, group_, entry, &value)) return std::u16string(def);
+    return Utf8ToUtf16Text(value);
+}
+
+int ProfileSection::GetInt(std::u16string_view entry, int def) const {
+    std::string text;
+    int value = 0;
+    if (!Lookup(file_, group_, entry, &text) || !ParseInt(text, &value)) return def;
+    return value;
 }
 
 std::u16string GetProfileString(std::u16string_view section, std::u16string_view entry,
                                 std::u16string_view def) {
-    std::string value;
-    const std::lock_guard<std::mutex> hold(Cache().lock);
-    if (!Lookup(Current(), section, entry, &value)) return std::u16string(def);
-    return Utf8ToUtf16Text(value);
+    return ProfileSection(section).GetString(entry, def);
 }
 
 int GetProfileInt(std::u16string_view section, std::u16string_view entry, int def) {
-    std::string text;
-    int value = 0;
-    const std::lock_guard<std::mutex> hold(Cache().lock);
-    if (!Lookup(Current(), section, entry, &text) || !ParseInt(text, &value)) return def;
-    return value;
+    return ProfileSection(section).GetInt(entry, def);
 }
 
 bool WriteProfileString(std::u16string_view section, std::u16string_view entry,

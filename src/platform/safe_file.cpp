@@ -75,13 +75,16 @@ long TemporaryOwner(std::string_view name) {
 // for each of them would cost time in the square of their number.
 void RemoveLeftovers(const fs::path& path) {
     static std::mutex mutex;
-    static std::set<std::string> searched;
+    static std::set<std::pair<dev_t, ino_t>> searched;
+    const fs::path folder = Folder(path);
+    // Known by its identity, which no change of the working folder alters.
+    struct stat st;
+    if (stat(folder.c_str(), &st) != 0) return;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        std::error_code ec;
-        if (!searched.insert(fs::absolute(Folder(path), ec).string()).second) return;
+        if (!searched.insert({st.st_dev, st.st_ino}).second) return;
     }
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(Folder(path).c_str()), closedir);
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
     if (!dir) return;
     while (const dirent* entry = readdir(dir.get())) {
         const long pid = TemporaryOwner(entry->d_name);

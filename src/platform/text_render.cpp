@@ -160,6 +160,9 @@ void PlotGlyph(const RenderedGlyph& g, int penX, int baseline, Plot& plot) {
     for (unsigned row = 0; row < g.rows; ++row) {
         const unsigned char* bits = g.bits.data() + static_cast<std::size_t>(row) * g.pitch;
         const int y = baseline - g.top + static_cast<int>(row);
+        if constexpr (requires { plot.Row(0, 0, bits, 0u); }) {
+            if (plot.Row(penX + g.left, y, bits, g.width)) continue;
+        }
         for (unsigned col = 0; col < g.width; ++col) {
             if (bits[col >> 3] & (0x80u >> (col & 7)))
                 plot(penX + g.left + static_cast<int>(col), y);
@@ -245,13 +248,46 @@ void DrawTextLine(RgbImage& picture, const Font& font, int x, int y, std::u16str
     });
 }
 
-void DrawTextLine(Bitmap1& picture, const Font& font, int x, int y, std::u16string_view text,
-                  TextAlign align) {
-    DrawLine(font, x, y, text, align, picture.width, [&picture](int px, int py) {
+namespace {
+
+// Plots into a one-bit picture; glyph rows that lie wholly inside it go in a byte at a time.
+struct MonoPlot {
+    Bitmap1& picture;
+
+    void operator()(int px, int py) const {
         if (px >= 0 && py >= 0 && px < picture.width && py < picture.height) {
             picture.setBlack(px, py, true);
         }
-    });
+    }
+
+    // False when the row is not wholly inside: then it is plotted a pixel at a time.
+    bool Row(int x, int y, const unsigned char* bits, unsigned width) const {
+        if (x < 0 || y < 0 || y >= picture.height || int64_t{x} + width > int64_t{picture.width})
+            return false;
+        uint8_t* row = picture.bits.data() +
+                       static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.stride());
+        for (unsigned k = 0; 8 * k < width; ++k) {
+            unsigned ink = bits[k];
+            if (8 * k + 8 > width) ink &= 0xFFu << (8 - (width - 8 * k));
+            if (ink == 0) continue;
+            // Black is a clear bit; the second byte is touched only for ink that lands there,
+            // which lies inside the picture.
+            const unsigned at = static_cast<unsigned>(x) + 8 * k;
+            const unsigned shift = at & 7;
+            uint8_t* out = row + (at >> 3);
+            out[0] = static_cast<uint8_t>(out[0] & ~(ink >> shift));
+            const auto spill = static_cast<uint8_t>(ink << (8 - shift));
+            if (shift != 0 && spill != 0) out[1] = static_cast<uint8_t>(out[1] & ~spill);
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+void DrawTextLine(Bitmap1& picture, const Font& font, int x, int y, std::u16string_view text,
+                  TextAlign align) {
+    DrawLine(font, x, y, text, align, picture.width, MonoPlot{picture});
 }
 
 ResolvedFace ResolveFace(const Font& font) {

@@ -174,6 +174,27 @@ TEST(ScaleLinearRow, RowOf23ModulesAt2Pixels) {
     BlockUnlock(r.handle());
 }
 
+// One pixel a module goes a byte at a time: every width around the byte edges.
+TEST(ScaleLinearRow, OnePixelModulesAtEveryWidth) {
+    for (int32_t count = 1; count <= 41; ++count) {
+        std::vector<uint8_t> modules(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) modules[i] = (i * 7 + count) % 3 == 0;
+        std::vector<uint8_t> packed(static_cast<std::size_t>((count + 7) / 8), 0);
+        PackModuleBytes(packed.data(), modules.data(), count);
+        int32_t w = count;
+        OwnedRaster r(ScaleLinearRow(packed.data(), 2, &w, 1), 0, 0, nullptr);
+        ASSERT_TRUE(r);
+        const int stride = (count + 15) / 16 * 2;
+        const auto* bits = static_cast<const uint8_t*>(BlockLock(r.handle()));
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 8 * stride; ++x) {
+                const int bit = (bits[y * stride + x / 8] >> (7 - x % 8)) & 1;
+                ASSERT_EQ(bit, x >= count || !modules[x] ? 1 : 0) << count << " at " << x;
+            }
+        BlockUnlock(r.handle());
+    }
+}
+
 TEST(PackModuleBytes, LeavesBitsBeyondCountAlone) {
     const uint8_t row[] = {1, 0, 1, 1};
     uint8_t dest[2] = {0x0F, 0xAA};

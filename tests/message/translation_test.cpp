@@ -2,6 +2,7 @@
 
 #include "message/codepage_table.h"
 #include "message/codepage_translator.h"
+#include "message/platform_codepage.h"
 #include "message/prepare_message.h"
 #include "test_text.h"
 
@@ -118,6 +119,24 @@ TEST(ToText, ByKind) {
               Show(u"a\ufffdb"));
     EXPECT_EQ(Show(ToText("\xe2\x82", 65001).text), Show(u"\ufffd\ufffd"));
     EXPECT_EQ(Show(ToText("\x81\x80", 1252).text), Show(u"\u0081\u20ac"));
+}
+
+// ASCII text skips iconv in the code pages whose first half is ASCII: the bytes, the round trip
+// and the accuracy must be what iconv gives.
+TEST(Translate, AsciiPastIconvAsIconvHasIt) {
+    std::u16string ascii;
+    for (char16_t c = 0; c < 0x80; ++c) ascii += c;
+    const std::string bytes(ascii.begin(), ascii.end());
+    for (std::uint32_t page : {437u, 1250u, 1251u, 1252u, 1256u, 65001u}) {
+        MessageBytes viaIconv;
+        ASSERT_TRUE(detail::PlatformToBytes(ascii, page, viaIconv)) << page;
+        const ByteTranslation r = ToBytes(ascii, page);
+        EXPECT_EQ(r.bytes, viaIconv) << page;
+        EXPECT_TRUE(r.lossless) << page;
+        std::u16string back;
+        ASSERT_TRUE(detail::PlatformToText(bytes, page, back)) << page;
+        EXPECT_EQ(ToText(bytes, page).text, back) << page;
+    }
 }
 
 TEST(PrepareMessage, ParsesThenTranslates) {

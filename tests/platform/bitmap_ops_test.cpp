@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,36 @@ TEST(StretchBlit, ClipsAndIgnoresEmptyRectangles) {
     StretchBlit(untouched, 0, 0, 3, 3, src, 0, 0, 2, -1);
     StretchBlit(untouched, 0, 0, 3, 3, src, 5, 5, 2, 2);  // source outside: nothing read
     EXPECT_EQ(ArtOf(untouched), (std::vector<std::string>{"...", "...", "..."}));
+}
+
+// The one-bit copies move whole bytes between ragged ends: over random sizes and offsets
+// (a fixed seed) they must match the RGB copies pixel for pixel, on a patterned ground.
+TEST(Blit, OneBitSpansMatchThePixelCopies) {
+    std::mt19937 random(15);
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(random); };
+    const auto noise = [&](int w, int h) {
+        RgbImage p = MakeRgbImage(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (pick(0, 2) == 0) p.setPixel(x, y, 0, 0, 0);
+        return p;
+    };
+    for (int i = 0; i < 300; ++i) {
+        const RgbImage src = noise(pick(1, 40), pick(1, 4));
+        RgbImage dst = noise(pick(1, 45), pick(1, 5));
+        Bitmap1 mono = RgbToBitmap1(dst);
+        const int x = pick(-20, 45), y = pick(-3, 5);
+        if (i % 2 == 0) {
+            Blit(dst, x, y, src);
+            Blit(mono, x, y, RgbToBitmap1(src));
+        } else {
+            // Not stretched across; rows stretched or not.
+            const int sx = pick(-3, 10), sw = pick(1, 30), dh = pick(1, 6), sh = pick(1, 4);
+            StretchBlit(dst, x, y, sw, dh, src, sx, 0, sw, sh);
+            StretchBlit(mono, x, y, sw, dh, RgbToBitmap1(src), sx, 0, sw, sh);
+        }
+        ASSERT_EQ(ArtOf(mono), ArtOf(dst)) << "case " << i;
+    }
 }
 
 }  // namespace

@@ -58,6 +58,16 @@ TEST_F(ProfileTest, PathFollowsXdgConfigHome) {
     const char* home = std::getenv("HOME");
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(ProfilePath(), fs::path(home) / ".config" / "Corvanta" / "Tessaly.conf");
+    // Joined as path's operator/ joins, separators at the end of the base included.
+    const std::string savedHome = home;
+    for (const char* base : {"/a/b", "/a/b/", "/"}) {
+        setenv("XDG_CONFIG_HOME", base, 1);
+        EXPECT_EQ(ProfilePath(), fs::path(base) / "Corvanta" / "Tessaly.conf") << base;
+        unsetenv("XDG_CONFIG_HOME");
+        setenv("HOME", base, 1);
+        EXPECT_EQ(ProfilePath(), fs::path(base) / ".config" / "Corvanta" / "Tessaly.conf") << base;
+    }
+    setenv("HOME", savedHome.c_str(), 1);
 }
 
 TEST_F(ProfileTest, MissingFileGivesDefaults) {
@@ -96,6 +106,11 @@ TEST_F(ProfileTest, ValuesRoundTrip) {
     EXPECT_EQ(GetProfileInt(u"InitialView", u"CapPosition", 1), 0);
     EXPECT_EQ(GetProfileString(u"InitialView", u"DefaultExt"), u"png");
     EXPECT_NE(ReadRaw().find("[InitialView]"), std::string::npos);
+    // Several values from one look at the file.
+    const ProfileSection section(u"InitialView");
+    EXPECT_EQ(section.GetInt(u"CapPosition", 1), 0);
+    EXPECT_EQ(section.GetString(u"DefaultExt"), u"png");
+    EXPECT_EQ(section.GetString(u"Missing", u"d"), u"d");
 }
 
 TEST_F(ProfileTest, CorruptFileGivesDefaultsAndIsReplacedOnWrite) {

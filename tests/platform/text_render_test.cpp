@@ -130,6 +130,14 @@ TEST(DrawTextLine, OneBitAndRgbAgree) {
     DrawTextLine(mono, font, 30, 1, u"Code 39", TextAlign::CenterTop);
     EXPECT_EQ(RgbToBitmap1(rgb).bits, mono.bits);
     EXPECT_GT(BlackBox(rgb).count, 20);
+    // Glyph rows go into one-bit pictures a byte at a time: every bit offset, and both edges.
+    for (int x = -4; x < 60; x += 3) {
+        RgbImage r = MakeRgbImage(60, 20);
+        Bitmap1 m = MakeFilledBitmap1(60, 20, true);
+        DrawTextLine(r, font, x, 1, u"Wg|39", TextAlign::LeftTop);
+        DrawTextLine(m, font, x, 1, u"Wg|39", TextAlign::LeftTop);
+        EXPECT_EQ(RgbToBitmap1(r).bits, m.bits) << "at " << x;
+    }
 }
 
 TEST(DrawTextLine, CenterTopCentresOnTheReferencePoint) {

@@ -157,9 +157,9 @@ int DecideSize(AztecJob& job, AztecWork& w) {
     }
 }
 
-}  // namespace
+enum class Pass { Size, Fill, Both };
 
-int BuildAztecMatrix(AztecJob& job, ModuleMatrix& matrix, bool build, std::ostream* trace) {
+int Build(AztecJob& job, ModuleMatrix& matrix, Pass pass, std::ostream* trace) {
     if (job.sizeChoice == kAztecRune) job.symbols = 1;
     if (!ValidJob(job)) return 0;
     TraceInput(trace, job);
@@ -172,11 +172,12 @@ int BuildAztecMatrix(AztecJob& job, ModuleMatrix& matrix, bool build, std::ostre
         job.sizeChoice = choice;
         if (bytes == 0) return 0;
         TraceSize(trace, job, w, bytes);
-        if (!build) {
+        if (pass == Pass::Size) {
             matrix = ModuleMatrix(w.width, w.size);
             return bytes;
         }
-        if (matrix.width() != w.width || matrix.height() != w.size) return 0;
+        if (pass == Pass::Fill && (matrix.width() != w.width || matrix.height() != w.size))
+            return 0;
         matrix = ModuleMatrix(w.width, w.size);
         if (w.rune) {
             const std::vector<int> mode = AztecRuneModeMessage(AztecRuneValue(job));
@@ -185,11 +186,27 @@ int BuildAztecMatrix(AztecJob& job, ModuleMatrix& matrix, bool build, std::ostre
             return bytes;
         }
         SetField(w);
+        // The sizing pass left a single symbol's codewords in the work area; only a trace needs
+        // them replayed.
+        if (pass == Pass::Both && job.symbols == 1 && trace == nullptr) {
+            DrawCoded(job, w, 0, matrix);
+            return bytes;
+        }
         return EncodeSet(job, w, &matrix) == Outcome::Fit ? bytes : 0;
     } catch (const std::bad_alloc&) {
         job.sizeChoice = choice;
         return 0;
     }
+}
+
+}  // namespace
+
+int BuildAztecMatrix(AztecJob& job, ModuleMatrix& matrix, bool build, std::ostream* trace) {
+    return Build(job, matrix, build ? Pass::Fill : Pass::Size, trace);
+}
+
+int MakeAztecMatrix(AztecJob& job, ModuleMatrix& matrix, std::ostream* trace) {
+    return Build(job, matrix, Pass::Both, trace);
 }
 
 }  // namespace tsy::aztec

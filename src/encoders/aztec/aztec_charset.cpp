@@ -25,21 +25,21 @@ const char* const kAztecLatchLetters[kAztecModeCount][kAztecModeCount] = {
 
 namespace {
 
-using CodeTable = std::array<std::array<AztecCodes, kAztecFlg + 1>, 5>;
+using CodeTable = detail::AztecCodeTable;
 
-void Put(CodeTable& t, int mode, int value, int code) {
+constexpr void Put(CodeTable& t, int mode, int value, int code) {
     t[mode][value].count = 1;
     t[mode][value].code[0] = code;
 }
 
-void PutPair(CodeTable& t, int mode, int value, int first, int second) {
+constexpr void PutPair(CodeTable& t, int mode, int value, int first, int second) {
     t[mode][value].count = 2;
     t[mode][value].code[0] = first;
     t[mode][value].code[1] = second;
 }
 
 // ISO/IEC 24778, table 2: the character values of the five character modes.
-CodeTable MakeCodeTable() {
+constexpr CodeTable MakeCodeTable() {
     CodeTable t{};
     for (int mode : {kUpper, kLower, kMixed, kDigit}) Put(t, mode, ' ', 1);
     for (int i = 0; i < 26; ++i) {
@@ -67,27 +67,9 @@ CodeTable MakeCodeTable() {
     return t;
 }
 
-AztecCodes BinaryCodes(int value) {
-    static const char* const pairs[4] = {"\r\n", ". ", ", ", ": "};
-    AztecCodes c;
-    if (value < 256) {
-        c.count = 1;
-        c.code[0] = value;
-    } else if (value < kAztecFlg) {
-        c.count = 2;
-        c.code[0] = pairs[value - kAztecCrLf][0];
-        c.code[1] = pairs[value - kAztecCrLf][1];
-    }
-    return c;
-}
-
 }  // namespace
 
-AztecCodes AztecCharCodes(int value, int mode) {
-    static const CodeTable table = MakeCodeTable();
-    if (value < 0 || value > kAztecFlg || mode < kUpper || mode > kBinary) return {};
-    if (mode == kBinary) return BinaryCodes(value);
-    return table[static_cast<std::size_t>(mode)][static_cast<std::size_t>(value)];
-}
+// Built by the compiler: the searches look codes up several times a byte.
+constexpr CodeTable detail::kAztecCodes = MakeCodeTable();
 
 }  // namespace tsy::aztec

@@ -1,6 +1,8 @@
 // The Aztec character set: code values per mode, latch costs and latch letters.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace tsy::aztec {
@@ -25,8 +27,28 @@ struct AztecCodes {
     int code[2] = {0, 0};
 };
 
+namespace detail {
+using AztecCodeTable = std::array<std::array<AztecCodes, kAztecFlg + 1>, 5>;
+extern const AztecCodeTable kAztecCodes;  // ISO/IEC 24778, table 2, modes Upper..Digit
+}  // namespace detail
+
 // Codes of value (0..260) in a character mode Upper..Digit; in Binary the codes are bytes.
-AztecCodes AztecCharCodes(int value, int mode);
+inline AztecCodes AztecCharCodes(int value, int mode) {
+    if (value < 0 || value > kAztecFlg || mode < kUpper || mode > kBinary) return {};
+    if (mode != kBinary)
+        return detail::kAztecCodes[static_cast<std::size_t>(mode)][static_cast<std::size_t>(value)];
+    AztecCodes c;
+    if (value < 256) {
+        c.count = 1;
+        c.code[0] = value;
+    } else if (value < kAztecFlg) {
+        static constexpr char kPairs[4][2] = {{'\r', '\n'}, {'.', ' '}, {',', ' '}, {':', ' '}};
+        c.count = 2;
+        c.code[0] = kPairs[value - kAztecCrLf][0];
+        c.code[1] = kPairs[value - kAztecCrLf][1];
+    }
+    return c;
+}
 
 // Bits of one code value: 5, 4 in Digit, 8 in Binary.
 inline constexpr int AztecCodeBits(int mode) {

@@ -28,8 +28,7 @@ OwnedRaster AztecRaster(const AztecEncodeArgs& args, std::ostream* trace) noexce
         job.reverseVideo = args.reverseVideo != 0;
 
         ModuleMatrix matrix;
-        if (BuildAztecMatrix(job, matrix, false) == 0) return {};
-        if (BuildAztecMatrix(job, matrix, true, trace) == 0) return {};
+        if (MakeAztecMatrix(job, matrix, trace) == 0) return {};
         return ScaledRaster(matrix, args.moduleSize, args.moduleSize, job.reverseVideo,
                             args.undercut);
     } catch (...) {

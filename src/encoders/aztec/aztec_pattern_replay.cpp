@@ -1,4 +1,6 @@
 // Replaying a pattern into codewords, with bit stuffing and padding.
+#include <algorithm>
+
 #include "encoders/aztec/aztec_charset.h"
 #include "encoders/aztec/aztec_message.h"
 #include "encoders/aztec/aztec_trace.h"
@@ -16,22 +18,30 @@ class CodewordWriter {
 public:
     explicit CodewordWriter(AztecEncoding& work) : work_(work), b_(work.codewordBits) {}
 
+    // Bits go in up to the next place a codeword is looked at (its first b - 1 bits, then the
+    // last), not one at a time: large messages spend most of their replay here.
     void Put(int value, int bits) {
-        AztecTrace(work_.trace, " %2d ", value);
-        for (int i = bits - 1; i >= 0; --i) PutBit((value >> i) & 1);
+        if (work_.trace) AztecTrace(work_.trace, " %2d ", value);
+        while (bits > 0) {
+            const int take = std::min(bits, (filled_ < b_ - 1 ? b_ - 1 : b_) - filled_);
+            bits -= take;
+            current_ = (current_ << take) | ((value >> bits) & ((1 << take) - 1));
+            filled_ += take;
+            Check();
+        }
     }
 
     void Pad() {
         while (filled_ > 0) {
-            AztecTrace(work_.trace, " %2d ", 1);
-            PutBit(1);
+            if (work_.trace) AztecTrace(work_.trace, " %2d ", 1);
+            current_ = (current_ << 1) | 1;
+            ++filled_;
+            Check();
         }
     }
 
 private:
-    void PutBit(int bit) {
-        current_ = (current_ << 1) | bit;
-        ++filled_;
+    void Check() {
         if (filled_ == b_ - 1) {
             const int ones = (1 << (b_ - 1)) - 1;
             if (current_ == 0)

@@ -39,6 +39,9 @@ int SelectAztecSize(const AztecJob& job, AztecWork& work);
 int BuildAztecMatrix(AztecJob& job, ModuleMatrix& matrix, bool build,
                      std::ostream* trace = nullptr);
 
+// Both passes in one: the size decided once, the matrix made and filled.
+int MakeAztecMatrix(AztecJob& job, ModuleMatrix& matrix, std::ostream* trace = nullptr);
+
 // Mode message words, check words included (7 compact, 10 full range).
 std::vector<int> AztecModeMessage(bool compact, int layers, int dataCodewords, bool menu);
 std::vector<int> AztecRuneModeMessage(int value);

@@ -15,6 +15,13 @@ public:
     int polynomial() const { return polynomial_; }
     int exp(int i) const { return exp_[static_cast<std::size_t>(i % (size_ - 1))]; }
     int log(int v) const { return log_[static_cast<std::size_t>(v)]; }
+    // a^e for 0 <= e < 2 (size - 1): the sum of two logarithms, no modulo.
+    int expOfSum(int e) const { return exp_[static_cast<std::size_t>(e)]; }
+    // Products without a test for zero: zero's "logarithm" leads into the zeros past the
+    // doubled table, so productRow(a)[logOrZero(b)] == multiply(a, b).
+    int zeroLog() const { return 2 * (size_ - 1); }
+    int logOrZero(int v) const { return v == 0 ? zeroLog() : log(v); }
+    const int* productRow(int a) const { return exp_.data() + logOrZero(a); }
     int multiply(int a, int b) const {
         if (a == 0 || b == 0) return 0;
         return exp_[static_cast<std::size_t>(log_[static_cast<std::size_t>(a)] +
@@ -24,7 +31,7 @@ public:
 private:
     int size_;
     int polynomial_;
-    std::vector<int> exp_;  // doubled length so multiply needs no modulo
+    std::vector<int> exp_;  // doubled so multiply needs no modulo, then zeros (productRow)
     std::vector<int> log_;
 };
 

@@ -37,13 +37,13 @@ CAztecAnimatedDoc::~CAztecAnimatedDoc() {
 }
 
 void CAztecAnimatedDoc::LoadAnimationSettings() {
-    m_Loops = std::clamp(GetProfileInt(kSection, u"Loops", 0), 0, kMaxLoops);
-    m_SymbolCount = std::clamp(GetProfileInt(kSection, u"Symbols", 1), 1, kMaxAnimationSymbols);
-    m_FrameTime =
-        std::clamp(GetProfileInt(kSection, u"FrameTime", 100), kMinFrameTime, kMaxFrameTime);
-    m_AddCaption = GetProfileInt(kSection, u"AddCaption", 0) != 0 ? 1 : 0;
-    m_OutputName = GetProfileString(kSection, u"Filename", u"");
-    m_AppendId = GetProfileString(kSection, u"AppendID", u"").substr(0, kAztecAppendIdMax);
+    const ProfileSection profile(kSection);
+    m_Loops = std::clamp(profile.GetInt(u"Loops", 0), 0, kMaxLoops);
+    m_SymbolCount = std::clamp(profile.GetInt(u"Symbols", 1), 1, kMaxAnimationSymbols);
+    m_FrameTime = std::clamp(profile.GetInt(u"FrameTime", 100), kMinFrameTime, kMaxFrameTime);
+    m_AddCaption = profile.GetInt(u"AddCaption", 0) != 0 ? 1 : 0;
+    m_OutputName = profile.GetString(u"Filename", u"");
+    m_AppendId = profile.GetString(u"AppendID", u"").substr(0, kAztecAppendIdMax);
 }
 
 void CAztecAnimatedDoc::SaveAnimationSettings() const {

@@ -278,5 +278,55 @@ TEST(AztecRaster, ReverseVideoOnlyInvertsTheRaster) {
     EXPECT_EQ(BlockLockCount(normal.handle()), 1);
 }
 
+// The producer sizes and fills in one pass, and skips replaying a single symbol's pattern: the
+// matrix and the trace must be those of the two passes.
+TEST(AztecOnePass, SameSymbolAndTraceAsTwoPasses) {
+    const std::string mixed(700, 'a');
+    struct Case {
+        const char* name;
+        std::string message;
+        int32_t sizeChoice = 0;
+        int32_t symbols = 1;
+        bool menu = false;
+        bool escapes = false;
+    };
+    const Case cases[] = {
+        {"small", "Tessaly 0123456789 abc"},
+        {"large", mixed + "Z9.,:\r\n" + std::string(300, '\xE9')},
+        {"fixed size", "ABC", 30},
+        {"menu", "Menu", 0, 1, true},
+        {"escapes",
+         "A\x1b"
+         "0"
+         "1",
+         0, 1, false, true},
+        {"set", std::string(200, 'Q'), 0, 3},
+        {"rune", "77", kAztecRune},
+        {"refused", std::string(5000, '\xFF')},
+    };
+    for (const Case& c : cases) {
+        AztecOptions o;
+        o.sizeChoice = c.sizeChoice;
+        o.symbols = c.symbols;
+        o.appendId = c.symbols > 1 ? "ID" : "";
+        o.menu = c.menu;
+        o.escapes = c.escapes;
+        for (bool traced : {false, true}) {
+            AztecJob job = JobOf(c.message, o.escapes);
+            job.sizeChoice = o.sizeChoice;
+            job.menu = o.menu;
+            job.symbols = o.symbols;
+            job.appendId = o.appendId;
+            ModuleMatrix m;
+            std::ostringstream out;
+            const int bytes = MakeAztecMatrix(job, m, traced ? &out : nullptr);
+            EXPECT_EQ(bytes == 0 ? ModuleMatrix() : m, MatrixOf(c.message, o)) << c.name;
+            if (traced) {
+                EXPECT_EQ(bytes == 0 ? "no symbol" : out.str(), Trace(c.message, o)) << c.name;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tsy::test
