@@ -14,6 +14,7 @@
 #include "gui/app/about_dialog.h"
 #include "gui/app/app_icons.h"
 #include "gui/app/main_window.h"
+#include "gui/app/print_at_start.h"
 #include "gui/framework/message_box_sink.h"
 #include "gui/sheets/dialog_sheet_runner.h"
 #include "platform/message_sink.h"
@@ -57,7 +58,9 @@ int RunWindowProgram(int argc, char** argv) {
     CCommandLineInfoEx info;
     info.ParseArguments(static_cast<int>(own.size()), own.data());
     const bool help = info.Boolean("help", false);
-    if (!help) {
+    // The desktop's print commands: /p file... and /pt file printer.
+    const bool print = info.Has("p") || info.Has("pt");
+    if (!help && !print) {
         // Headless: no display, no Qt, exactly as the command-line program.
         StderrMessageSink stderrSink;
         const ProducerOutcome outcome = ProduceFromCommandLine(info, stderrSink, stdout);
@@ -80,6 +83,13 @@ int RunWindowProgram(int argc, char** argv) {
     MessageBoxSink sink;
     CMainFrame frame([](QWidget* parent) { return std::make_unique<DialogSheetRunner>(parent); },
                      &sink);
+    if (print) {
+        QStringList named;
+        for (const std::string& arg : info.plainArguments()) named << QString::fromLocal8Bit(arg);
+        if (!info.Has("pt")) return PrintFilesOnPrinter(frame, named, QString());
+        const QString printer = named.size() > 1 ? named[1] : QString();
+        return PrintFilesOnPrinter(frame, named.mid(0, 1), printer);
+    }
     frame.show();
     if (help) {
         CCommandLineHelpDlg dialog(&frame);

@@ -31,6 +31,7 @@
 #include "gui/app/export_commands.h"
 #include "gui/app/main_window.h"
 #include "gui/app/new_type_dialog.h"
+#include "gui/app/print_at_start.h"
 #include "gui/app/print_commands.h"
 #include "gui/app/symbol_device_size.h"
 #include "gui/app/symbol_document.h"
@@ -452,6 +453,23 @@ private slots:
         QVERIFY2(qAbs(paper.width() - screen.width() * 6) <= 1,
                  qPrintable(QString::number(paper.width())));
         QVERIFY2(qAbs(paper.height() - 300) <= 1, qPrintable(QString::number(paper.height())));
+    }
+
+    void printCommandPrintsNamedFiles() {
+        script_.message = u"PRINTED";
+        SymbolDocument* document = New(DocumentKind::Code39);
+        const QString saved = File(QStringLiteral("print.C39"));
+        QVERIFY(frame_->Documents().SaveTo(document, saved));
+        QVERIFY(frame_->Documents().CloseDocument(document));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = File(QStringLiteral("named.pdf"));
+        printer.setOutputFileName(pdf);
+        QCOMPARE(PrintFiles(*frame_, {saved}, printer), 0);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(PrintFiles(*frame_, {File(QStringLiteral("missing.C39"))}, printer), 1);
+        QCOMPARE(PrintFilesOnPrinter(*frame_, {saved}, QStringLiteral("no such printer")), 1);
+        QVERIFY(!sink_.entries.empty());
     }
 
     void tabbedViewToggles() {
