@@ -82,6 +82,10 @@ public:
     // the base section stopped at a picture it could not make: the trailer's position is unknown.
     virtual void StoreTrailer(CArchive& ar) const;
     virtual void LoadTrailer(CArchive& ar, bool baseComplete);
+    // Settings its file does not hold (the build resolution, the type's own): a copy made
+    // through the file, and a sheet cancelled after changing them, take them from `from`, a
+    // document of the same type.
+    virtual void CopyUnsavedSettings(const CEncoderDoc& from) { dpi_ = from.dpi_; }
 
     // Runs the sheet of a fresh document; false abandons the new document.
     bool EditNewSymbol(SheetRunner& runner);

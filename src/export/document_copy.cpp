@@ -12,7 +12,7 @@ std::unique_ptr<CEncoderDoc> CopyDocument(const CEncoderDoc& doc) {
     std::unique_ptr<CEncoderDoc> copy = doc.Type().create();
     std::string error;
     if (!copy || !LoadDocumentBytes(StoreDocumentBytes(doc), *copy, &error)) return nullptr;
-    copy->SetResolution(doc.Resolution());  // not part of the file
+    copy->CopyUnsavedSettings(doc);
     return copy;
 }
 

@@ -38,6 +38,7 @@ public:
                           const CommandLineWriter& write) override;
     void StoreTypeSection(CArchive& ar) const override;
     void LoadTypeSection(CArchive& ar) override;
+    void CopyUnsavedSettings(const CEncoderDoc& from) override;
 
     // The host record of a build; false when the host message does not reach the host intact
     // (more than 47 bytes, a NUL, a character outside ISO 8859-1).

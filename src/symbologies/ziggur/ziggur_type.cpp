@@ -39,4 +39,10 @@ void CZiggurDoc::LoadTypeSection(CArchive& ar) {
     m_MenuSymbol = ReadInt32InRange(ar, 0, 1, 0);
 }
 
+void CZiggurDoc::CopyUnsavedSettings(const CEncoderDoc& from) {
+    CEncoderDoc::CopyUnsavedSettings(from);
+    if (const auto* ziggur = dynamic_cast<const CZiggurDoc*>(&from))
+        m_DefaultHostHeight = ziggur->m_DefaultHostHeight;
+}
+
 }  // namespace tsy

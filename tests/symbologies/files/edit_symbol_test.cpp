@@ -50,6 +50,7 @@ public:
         } else if (auto* d = dynamic_cast<CZiggurDoc*>(&doc)) {
             d->m_HostMessage = u"CHANGED";
             d->m_Symmetry = 0;
+            d->m_DefaultHostHeight = !d->m_DefaultHostHeight;  // not in the file
         }
         doc.BuildSymbol();
         return confirm_;
@@ -94,6 +95,9 @@ TEST(EditSymbol, CancelRestoresEveryField) {
         EXPECT_EQ(doc->m_MessageBytes, bytesBefore);
         EXPECT_TRUE(doc->m_Picture.HasPicture());
         EXPECT_EQ(StoreDocumentBytes(*doc), before);  // every stored field, picture included
+        if (auto* d = dynamic_cast<CZiggurDoc*>(doc.get())) {
+            EXPECT_EQ(d->m_DefaultHostHeight, 1);
+        }
     }
 }
 
