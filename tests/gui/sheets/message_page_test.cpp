@@ -2,6 +2,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "gui/pages/sizing_page.h"
 #include "message/codepage_table.h"
 #include "sheet_fixture.h"
+#include "symbologies/qr/qr_doc.h"
 
 using namespace tsy;
 using namespace tsy::gui;
@@ -231,6 +233,45 @@ private slots:
         button(QStringLiteral("Save as..."))->click();
         SetDocumentCommandRoutes({});
         QCOMPARE(called, QStringList({"export", "save"}));
+    }
+
+    // The reader's verdict beside the status: verified only what the reader knows and read back.
+    void verdictFollowsTheBuild_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("qrModel");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("Aztec") << int(DocumentKind::Aztec) << 0 << "Verified";
+        QTest::newRow("designed QR")
+            << int(DocumentKind::QR) << CQRDoc::kDefaultModel << "Not checked";
+        QTest::newRow("ISO QR") << int(DocumentKind::QR) << CQRDoc::kIsoModel << "Verified";
+    }
+    void verdictFollowsTheBuild() {
+        QFETCH(int, kind);
+        QFETCH(int, qrModel);
+        QFETCH(QString, verdict);
+        test::OpenSheet open(static_cast<DocumentKind>(kind), u"Tessaly 23", [&](CEncoderDoc& d) {
+            if (auto* qr = dynamic_cast<CQRDoc*>(&d)) qr->m_Model = qrModel;
+        });
+        auto* page = open.Find<CMsgPage>();
+        QCOMPARE(page->VerdictLabel()->text(), verdict);
+        QVERIFY(!page->VerdictLabel()->toolTip().isEmpty());
+        QVERIFY(page->VerdictLabel()->isVisible());
+        const QString dir = qEnvironmentVariable("TSY_GUI_ARTEFACTS", QDir::tempPath());
+        QDir().mkpath(dir);
+        open.dialog->grab().save(QDir(dir).filePath(
+            QStringLiteral("Message-verdict-%1.png")
+                .arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'))));
+    }
+
+    // A build that fails keeps its old picture on screen, never its Verified.
+    void failedBuildIsNotVerified() {
+        test::OpenSheet open(DocumentKind::Code128, u"AB");
+        auto* page = open.Find<CMsgPage>();
+        QCOMPARE(page->VerdictLabel()->text(), QStringLiteral("Verified"));
+        page->Editor()->selectAll();
+        QTest::keyClick(page->Editor(), Qt::Key_Delete);
+        QCOMPARE(open.doc->m_Message, u"");
+        QCOMPARE(page->VerdictLabel()->text(), QStringLiteral("Not checked"));
     }
 
     void captionIsCutAtFifty() {
