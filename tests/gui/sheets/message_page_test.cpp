@@ -8,13 +8,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QtTest>
 
 #include "gui/framework/preview_page.h"
 #include "gui/pages/ascii_ctrl_dlg.h"
 #include "gui/pages/char_wnd.h"
 #include "gui/pages/document_commands.h"
+#include "gui/pages/export_bitmap_dialog.h"
 #include "gui/pages/msg_page.h"
 #include "gui/pages/sizing_page.h"
 #include "message/codepage_table.h"
@@ -272,6 +275,30 @@ private slots:
         QTest::keyClick(page->Editor(), Qt::Key_Delete);
         QCOMPARE(open.doc->m_Message, u"");
         QCOMPARE(page->VerdictLabel()->text(), QStringLiteral("Not checked"));
+    }
+
+    // Without the main window's route the button runs the same export dialog: vector formats
+    // and the resolution choice included.
+    void exportButtonWritesVectorFiles() {
+        test::OpenSheet open(DocumentKind::Aztec, u"AB");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+        qsizetype filters = 0;
+        QTimer::singleShot(0, [path, &filters] {
+            auto* dialog = qobject_cast<ExportBitmapDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            filters = dialog->nameFilters().size();
+            dialog->SetResolution(300);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        for (auto* b : open.Find<CMsgPage>()->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("Export to File...")) b->click();
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QCOMPARE(filters, 12);
+        QCOMPARE(open.doc->m_DefaultExt, u"pdf");
     }
 
     void captionIsCutAtFifty() {
