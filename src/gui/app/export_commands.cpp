@@ -7,25 +7,12 @@
 #include <QMimeData>
 
 #include "document/encoder_doc.h"
-#include "export/document_export.h"
-#include "export/image_formats.h"
 #include "gui/app/symbol_document.h"
+#include "gui/pages/export_bitmap_dialog.h"
 #include "platform/message_sink.h"
 
 namespace tsy::gui {
 namespace {
-
-QString Latin(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// "JPG files" and "*.jpg;*.jpeg" as Qt writes a filter; "*.*" would miss names without a dot.
-QString DialogFilter(const ExportFilter& filter) {
-    QString pattern = Latin(filter.pattern);
-    pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
-    if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
-    return Latin(filter.description) + QStringLiteral(" (") + pattern + QLatin1Char(')');
-}
 
 // The document's path with its extension replaced, or empty.
 QString ProposedName(const SymbolDocument& document, const QString& extension) {
@@ -46,29 +33,14 @@ std::unique_ptr<QFileDialog> SaveDialog(QWidget* parent, const QString& title,
     return dialog;
 }
 
-void Export(SymbolDocument& document, const QString& path, MessageSink* sink) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    std::string message;
-    const bool written = ExportDocumentToFile(
-        document.Doc(), std::filesystem::path(QFile::encodeName(path).toStdString()), &message);
-    QGuiApplication::restoreOverrideCursor();
-    if (!written && !message.empty())
-        ShowMessage(sink, QString::fromStdString(message).toStdU16String());
-}
-
 }  // namespace
 
-std::unique_ptr<QFileDialog> MakeExportBitmapDialog(SymbolDocument& document, QWidget* parent) {
+std::unique_ptr<ExportBitmapDialog> MakeExportBitmapDialog(SymbolDocument& document,
+                                                           QWidget* parent) {
     CEncoderDoc& doc = document.Doc();
     if (doc.m_DefaultExt.empty()) doc.m_DefaultExt = u"bmp";
-    const QString ext = QString::fromStdU16String(doc.m_DefaultExt);
-    QStringList filters;
-    for (const ExportFilter& filter : ExportBitmapFilters()) filters << DialogFilter(filter);
-    auto dialog = SaveDialog(parent, QStringLiteral("Export as Bitmap"), filters, ext,
-                             ProposedName(document, ext));
-    const std::size_t selected = PreselectedExportFilter(ext.toLower().toStdString());
-    dialog->selectNameFilter(filters.value(static_cast<qsizetype>(selected)));
-    return dialog;
+    return std::make_unique<ExportBitmapDialog>(
+        doc, ProposedName(document, QString::fromStdU16String(doc.m_DefaultExt)), parent);
 }
 
 std::unique_ptr<QFileDialog> MakeExportMetafileDialog(const SymbolDocument& document,
@@ -86,7 +58,7 @@ void ExportAsBitmap(SymbolDocument& document, QWidget* parent, MessageSink* sink
     QString ext = QFileInfo(path).suffix();
     while (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
     document.Doc().m_DefaultExt = ext.toStdU16String();
-    Export(document, path, sink);
+    ExportDocumentAt(document.Doc(), path, dialog->Resolution(), sink);
 }
 
 void ExportAsMetafile(SymbolDocument& document, QWidget* parent, MessageSink* sink) {
@@ -96,7 +68,7 @@ void ExportAsMetafile(SymbolDocument& document, QWidget* parent, MessageSink* si
     }
     const auto dialog = MakeExportMetafileDialog(document, parent);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
-    Export(document, dialog->selectedFiles().front(), sink);
+    ExportDocumentAt(document.Doc(), dialog->selectedFiles().front(), 0, sink);
 }
 
 void CopyBitmapToClipboard(const SymbolDocument& document, MessageSink* sink) {

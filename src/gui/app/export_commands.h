@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "gui/pages/export_bitmap_dialog.h"
+
 class QFileDialog;
 class QWidget;
 
@@ -16,15 +18,15 @@ namespace tsy::gui {
 
 class SymbolDocument;
 
-// The Export as Bitmap dialog as it opens: the nine filters with the one preselected that holds
-// DefaultExt (which an empty DefaultExt first becomes "bmp"), DefaultExt appended to names typed
-// without an extension, the document's name with DefaultExt proposed.
-std::unique_ptr<QFileDialog> MakeExportBitmapDialog(SymbolDocument& document, QWidget* parent);
+// The Export as Bitmap dialog as it opens, the document's name with DefaultExt proposed.
+std::unique_ptr<ExportBitmapDialog> MakeExportBitmapDialog(SymbolDocument& document,
+                                                           QWidget* parent);
 // The Export as Windows Meta File dialog.
 std::unique_ptr<QFileDialog> MakeExportMetafileDialog(const SymbolDocument& document,
                                                       QWidget* parent);
 
-// The commands: dialog, then the shared writer; the chosen name's extension decides the format.
+// The commands: dialog, then the shared writer; the chosen name's extension decides the format
+// and the dialog's resolution the picture's dots per inch.
 void ExportAsBitmap(SymbolDocument& document, QWidget* parent, MessageSink* sink);
 void ExportAsMetafile(SymbolDocument& document, QWidget* parent, MessageSink* sink);
 void CopyBitmapToClipboard(const SymbolDocument& document, MessageSink* sink);

@@ -1,9 +1,12 @@
 // A page with the live preview: every exchange rebuilds the symbol and shows it, on white when
-// the message translated without loss, on light red when it did not.
+// the message translated without loss, on light red when it did not, and reads it back with a
+// real reader so a symbol that would not scan shows before it is printed.
 #pragma once
 
 #include "gui/framework/bitmap_ctrl.h"
 #include "gui/framework/tsy_page.h"
+
+class QLabel;
 
 namespace tsy::gui {
 
@@ -22,6 +25,9 @@ public:
     void UpdatePreview();
 
     CBitmapCtrl* Preview() const { return preview_; }
+    // "Verified", "Not readable" or "Not checked" for the latest build, the reason as tooltip;
+    // each page places it.
+    QLabel* VerdictLabel() const { return verdict_; }
     // From the document's Accurate, taken at the start of the latest exchange.
     const QString& StatusText() const { return status_; }
 
@@ -31,7 +37,10 @@ protected:
     virtual void ShowStatus(const QString&) {}
 
 private:
+    void ShowVerdict(bool built);
+
     CBitmapCtrl* preview_;
+    QLabel* verdict_;
     QString status_;
 };
 

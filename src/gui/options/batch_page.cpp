@@ -76,6 +76,7 @@ CBatchPage::CBatchPage(QWidget* parent)
       naming_(new QButtonGroup(this)),
       mask_(new QLineEdit(this)),
       caption_(new QCheckBox(QStringLiteral("Use message as caption"), this)),
+      verify_(new QCheckBox(QStringLiteral("Verify each symbol"), this)),
       build_(new QPushButton(QStringLiteral("Build Multiple Symbols"), this)),
       cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)),
       status_(new QLabel(this)),
@@ -167,6 +168,9 @@ QWidget* CBatchPage::MakeOutputSide() {
     box->addLayout(maskRow);
     layout->addWidget(group);
     layout->addWidget(caption_);
+    verify_->setToolTip(QStringLiteral(
+        "Reads every written symbol back; the log lists the lines that do not read."));
+    layout->addWidget(verify_);
     layout->addStretch();
     layout->addWidget(build_);
     connect(choose, &QPushButton::clicked, this, &CBatchPage::ChooseOutputFile);
@@ -179,6 +183,7 @@ void CBatchPage::BindControls(PageBinding& binding, CEncoderDoc&) {
     binding.Radio(naming_, namingMode_);
     binding.Text(mask_, maskText_);
     binding.Check(caption_, captionFlag_);
+    binding.Check(verify_, verifyFlag_);
     binding.Custom([this] { status_->setText(ToQ(statusText_)); }, [] { return true; });
 }
 
@@ -248,6 +253,7 @@ void CBatchPage::Build() {
     settings.naming = static_cast<BatchNaming>(namingMode_);
     settings.captionFromMessage = captionFlag_ != 0;
     settings.threads = 0;
+    settings.verify = verifyFlag_ != 0;
     // Message boxes wait for the end of the run: the worker cannot open windows.
     RecordingMessageSink messages;
     BatchCallbacks callbacks;
@@ -284,6 +290,10 @@ void CBatchPage::Build() {
     for (const RecordingMessageSink::Entry& e : messages.entries)
         ShowMessage(Sink(), e.text, e.kind);
     if (!outcome.status.empty()) statusText_ = outcome.status;
+    const bool ran =
+        outcome.result == BatchResult::Created || outcome.result == BatchResult::Cancelled;
+    if (settings.verify && ran && outcome.written > 0)
+        statusText_ += u", " + FromQ(QString::number(outcome.unreadable)) + u" not readable";
     Load();
 }
 

@@ -40,6 +40,7 @@ public:
     QButtonGroup* NamingGroup() const { return naming_; }
     QLineEdit* MaskEdit() const { return mask_; }
     QCheckBox* CaptionBox() const { return caption_; }
+    QCheckBox* VerifyBox() const { return verify_; }
     QPushButton* BuildButton() const { return build_; }
     QPushButton* CancelButton() const { return cancelButton_; }
     QLabel* StatusText() const { return status_; }
@@ -66,6 +67,7 @@ private:
     std::u16string statusText_;
     int32_t namingMode_ = 1;
     int32_t captionFlag_ = 0;
+    int32_t verifyFlag_ = 0;
     MarkupStyle style_ = MarkupStyle::Bracket;
 
     std::atomic<bool> cancel_{false};
@@ -76,6 +78,7 @@ private:
     QButtonGroup* naming_;
     QLineEdit* mask_;
     QCheckBox* caption_;
+    QCheckBox* verify_;
     QPushButton* build_;
     QPushButton* cancelButton_;
     QLabel* status_;

@@ -41,19 +41,31 @@ QGroupBox* SliderBox(const QString& title, QSlider* slider, QLabel* value, QWidg
     return box;
 }
 
+namespace {
+
+// The preview with the reader's verdict under it.
+QLayout* PreviewColumn(CPreviewPage* page) {
+    auto* column = new QVBoxLayout;
+    column->addWidget(page->Preview(), 1);
+    column->addWidget(page->VerdictLabel());
+    return column;
+}
+
+}  // namespace
+
 void PlaceBesidePreview(CPreviewPage* page, QLayout* options) {
     auto* layout = new QHBoxLayout(page);
     auto* column = new QVBoxLayout;
     column->addLayout(options);
     column->addStretch();
     layout->addLayout(column);
-    layout->addWidget(page->Preview(), 1);
+    layout->addLayout(PreviewColumn(page), 1);
 }
 
 void PlaceAbovePreview(CPreviewPage* page, QLayout* options) {
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(options);
-    layout->addWidget(page->Preview(), 1);
+    layout->addLayout(PreviewColumn(page), 1);
 }
 
 }  // namespace tsy::gui

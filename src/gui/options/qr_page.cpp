@@ -30,7 +30,6 @@ CQRPage::CQRPage(QWidget* parent)
                  {QStringLiteral("Graphic Model 1"), QStringLiteral("Graphic Model 2"),
                   QStringLiteral("ISO 18004 (Model 2)")},
                  models_, this));
-    // The two graphic models build the same symbol; only the standard model can be chosen.
     models_->button(0)->setEnabled(false);
     models_->button(1)->setEnabled(false);
     PlaceBesidePreview(this, options);
@@ -40,7 +39,16 @@ void CQRPage::BindControls(PageBinding& binding, CEncoderDoc& doc) {
     auto& qr = static_cast<CQRDoc&>(doc);
     binding.Radio(levels_, qr.m_ErrorCorrectionLevel);
     binding.Check(reverse_, qr.m_ReverseVideo);
-    binding.Radio(models_, qr.m_Model);
+    binding.Radio(models_, qr.m_Model, PageBinding::React::StoreLoad);
+    // The two graphic models build the same symbol, so one cannot be changed for the other;
+    // from the standard model they are the way back to the graphic one.
+    binding.Custom(
+        [this, &qr] {
+            const bool iso = qr.m_Model == CQRDoc::kIsoModel;
+            models_->button(0)->setEnabled(iso);
+            models_->button(1)->setEnabled(iso);
+        },
+        [] { return true; });
 }
 
 }  // namespace tsy::gui

@@ -15,7 +15,8 @@ namespace tsy::gui {
 
 // A copy of the picture as the clipboard's image; nothing without a picture.
 void CopyPictureToClipboard(const CEncoderDoc& doc);
-// The export dialog (filters from the core's list, DefaultExt preselected), then the writer.
+// The export dialog (filters from the core's lists, DefaultExt preselected, a resolution),
+// then the writer.
 void ExportAsBitmap(CEncoderDoc& doc, QWidget* parent, MessageSink* sink);
 // A save dialog for the document's type, then the document file.
 void SaveDocumentAs(const CEncoderDoc& doc, QWidget* parent, MessageSink* sink);

@@ -63,7 +63,10 @@ CMsgPage::CMsgPage(QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(Preview(), 1);
     status_->setAlignment(Qt::AlignCenter);
-    right->addWidget(status_);
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(status_, 1);
+    statusRow->addWidget(VerdictLabel());
+    right->addLayout(statusRow);
     right->addWidget(MakeCaptionInformation());
     auto* commands = new QHBoxLayout;
     const auto command = [this, commands](const QString& text, auto action) {

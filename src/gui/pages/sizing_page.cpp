@@ -65,7 +65,11 @@ CSizingPage::CSizingPage(QWidget* parent)
     left->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 3);
-    layout->addWidget(Preview(), 2);
+    // The module size decides whether a reader can read the symbol: the verdict shows it.
+    auto* preview = new QVBoxLayout;
+    preview->addWidget(Preview(), 1);
+    preview->addWidget(VerdictLabel());
+    layout->addLayout(preview, 2);
 }
 
 QWidget* CSizingPage::MakeSizeGroup(const QString& title, const QString& element,

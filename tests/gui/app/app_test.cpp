@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -23,7 +24,9 @@
 #include <functional>
 
 #include "cli/help_texts.h"
+#include "document/mils.h"
 #include "document/sheet_runner.h"
+#include "export/document_copy.h"
 #include "export/gif_animation_writer.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/child_frame.h"
@@ -68,12 +71,17 @@ private:
     Script* script_;
 };
 
-// Answers the next modal file dialog with name (relative to folder), or cancels it.
-void AnswerFileDialog(const QString& name) {
-    QTimer::singleShot(0, [name] {
+// Answers the next modal file dialog with name (relative to folder), or cancels it; an export
+// dialog gets the resolution chosen from its list first.
+void AnswerFileDialog(const QString& name, const QString& resolution = {}) {
+    QTimer::singleShot(0, [name, resolution] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return AnswerFileDialog(name);
+        if (!dialog) return AnswerFileDialog(name, resolution);
         if (name.isEmpty()) return dialog->reject();
+        if (auto* exporting = qobject_cast<ExportBitmapDialog*>(dialog);
+            exporting && !resolution.isEmpty())
+            exporting->ResolutionBox()->setCurrentIndex(
+                exporting->ResolutionBox()->findText(resolution));
         dialog->selectFile(name);
         QMetaObject::invokeMethod(dialog, "accept");
     });
@@ -312,6 +320,8 @@ private slots:
         QTest::newRow("gif") << "gif" << 4 << "gif";
         QTest::newRow("empty") << "" << 0 << "bmp";
         QTest::newRow("upper PNG") << "PNG" << 1 << "PNG";
+        QTest::newRow("svg") << "svg" << 9 << "svg";
+        QTest::newRow("eps") << "eps" << 11 << "eps";
     }
     void exportDialogPreselects() {
         QFETCH(QString, defaultExt);
@@ -320,7 +330,11 @@ private slots:
         SymbolDocument* document = New(DocumentKind::Code39);
         document->Doc().m_DefaultExt = defaultExt.toStdU16String();
         const auto dialog = MakeExportBitmapDialog(*document, frame_.get());
-        QCOMPARE(dialog->nameFilters().size(), 9);
+        // The nine as they were, then SVG, PDF and EPS.
+        QCOMPARE(dialog->nameFilters().size(), 12);
+        QCOMPARE(dialog->nameFilters()[8], QStringLiteral("All Files (*)"));
+        QCOMPARE(dialog->nameFilters()[10], QStringLiteral("PDF files (*.pdf)"));
+        QCOMPARE(dialog->Resolution(), 0);
         QCOMPARE(dialog->selectedNameFilter(), dialog->nameFilters()[filter]);
         QCOMPARE(dialog->defaultSuffix(), suffix);
         QCOMPARE(dialog->nameFilters()[2], QStringLiteral("JPG files (*.jpg *.jpeg)"));
@@ -344,6 +358,10 @@ private slots:
                                   << "meta.wmf"
                                   << "meta.wmf"
                                   << "WMF";
+        QTest::newRow("vector") << "png"
+                                << "drawn.svg"
+                                << "drawn.svg"
+                                << "SVG";
     }
     void exportBitmapWritesTheChosenName() {
         QFETCH(QString, defaultExt);
@@ -357,11 +375,57 @@ private slots:
         QVERIFY2(QFile::exists(File(written)), qPrintable(written));
         QCOMPARE(QString::fromStdU16String(document->Doc().m_DefaultExt),
                  QFileInfo(written).suffix());
+        // ImageMagick names what its SVG delegate renders, not the file.
+        if (format == QStringLiteral("SVG")) {
+            QFile svg(File(written));
+            QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg "));
+            return;
+        }
         QProcess identify;
         identify.start(QStringLiteral("/usr/bin/identify"),
                        {QStringLiteral("-format"), QStringLiteral("%m"), File(written)});
         if (identify.waitForFinished() && identify.exitCode() == 0)
             QVERIFY(QString::fromLatin1(identify.readAllStandardOutput()).startsWith(format));
+    }
+
+    void exportAtPrintResolution_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("listed") << "600 dpi" << 600;
+        QTest::newRow("screen") << "" << 0;
+    }
+    // The picture is built at the chosen resolution: 10-mil modules are 6 pixels at 600 dpi,
+    // and the document keeps its screen picture.
+    void exportAtPrintResolution() {
+        QFETCH(QString, choice);
+        QFETCH(int, dpi);
+        SymbolDocument* document = New(DocumentKind::Code39);
+        CEncoderDoc& doc = document->Doc();
+        doc.m_ElementWidth = 10;
+        QVERIFY(doc.BuildSymbol());
+        const int screenWidth = doc.m_Picture.Picture().width;
+        const QString name = File(QStringLiteral("print-%1.png").arg(dpi));
+        AnswerFileDialog(name, choice);
+        ExportAsBitmap(*document, frame_.get(), &sink_);
+        const QImage written(name);
+        QVERIFY(!written.isNull());
+        QCOMPARE(doc.m_Picture.Picture().width, screenWidth);
+        const std::unique_ptr<CEncoderDoc> copy = CopyDocument(doc);
+        copy->SetResolution(dpi);
+        QVERIFY(copy->BuildSymbol());
+        QCOMPARE(written.size(),
+                 QSize(copy->m_Picture.Picture().width, copy->m_Picture.Picture().height));
+        // The narrowest dark run across the bars is one module.
+        int narrowest = written.width(), run = 0;
+        for (int x = 0; x < written.width(); ++x) {
+            if (qGray(written.pixel(x, written.height() / 4)) < 128) {
+                ++run;
+            } else if (run > 0) {
+                narrowest = std::min(narrowest, run);
+                run = 0;
+            }
+        }
+        QCOMPARE(narrowest, static_cast<int>(MilsToPixels(dpi ? dpi : ScreenDpiX(), 10)));
     }
 
     void emptyDocumentHasNothingToExport() {

@@ -2,6 +2,7 @@
 #include <gif_lib.h>
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "gui/options/batch_page.h"
 #include "sheet_fixture.h"
 #include "symbologies/aztec/aztec_animated_doc.h"
+#include "symbologies/qr/qr_doc.h"
 
 using namespace tsy;
 using namespace tsy::gui;
@@ -153,6 +155,35 @@ private slots:
         QCOMPARE(open.Messages(), std::vector<std::u16string>{FromQ(message)});
         QCOMPARE(page->StatusText()->text(), status);
         QCOMPARE(open.doc->m_Message, u"KEEP");
+    }
+
+    void batchVerify_data() {
+        QTest::addColumn<int>("undercut");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("reads") << 0 << "2 Symbols Created, 0 not readable";
+        // One pixel a module, thinned away beside light ones.
+        QTest::newRow("thinned away") << 1 << "2 Symbols Created, 2 not readable";
+    }
+    // Off by default; ticked, every symbol is read back and the status counts those that fail.
+    void batchVerify() {
+        QFETCH(int, undercut);
+        QFETCH(QString, status);
+        QTemporaryDir dir;
+        test::OpenSheet open(DocumentKind::QR, u"KEEP", [&](CEncoderDoc& d) {
+            static_cast<CQRDoc&>(d).m_Model = CQRDoc::kIsoModel;
+            d.m_ElementWidth = 10;
+            d.m_Undercut = undercut;
+        });
+        auto* page = open.Show<CBatchPage>();
+        QVERIFY(!page->VerifyBox()->isChecked());
+        Click(page->VerifyBox());
+        TypeLines(page->TextEdit(), {"first", "second"});
+        Click(page->NamingGroup()->button(0));
+        Type(page->MaskEdit(), dir.filePath("v.png"));
+        Click(page->BuildButton());
+        QCOMPARE(page->StatusText()->text(), status);
+        QCOMPARE(Read(dir.filePath("v.log")).count("Not readable by the reader"), 2 * undercut);
+        if (undercut) Shoot(open.dialog.get(), QStringLiteral("Batch-verify"));
     }
 
     // Import puts the file into the list and the message; restyling there and back keeps it.

@@ -233,6 +233,31 @@ private slots:
         }
     }
 
+    // The graphic models stay shut while one is chosen, and open from the standard model as the
+    // way back to it; the verdict under the preview follows.
+    void qrModelWayBack() {
+        test::OpenSheet open(DocumentKind::QR, u"HELLO");
+        auto* page = open.Show<CQRPage>();
+        auto& doc = static_cast<CQRDoc&>(*open.doc);
+        const auto graphicOpen = [page] {
+            return page->ModelGroup()->button(0)->isEnabled() &&
+                   page->ModelGroup()->button(1)->isEnabled();
+        };
+        QVERIFY(!graphicOpen());
+        QCOMPARE(page->VerdictLabel()->text(), QStringLiteral("Not checked"));
+        Click(page->ModelGroup(), CQRDoc::kIsoModel);
+        QVERIFY(graphicOpen());
+        QCOMPARE(page->VerdictLabel()->text(), QStringLiteral("Verified"));
+        Click(page->ModelGroup(), 0);
+        QCOMPARE(doc.m_Model, 0);
+        QVERIFY(!graphicOpen());
+        QCOMPARE(page->VerdictLabel()->text(), QStringLiteral("Not checked"));
+        // Loaded from a document on the standard model, the way back is open at once.
+        doc.m_Model = CQRDoc::kIsoModel;
+        page->Load();
+        QVERIFY(graphicOpen());
+    }
+
     // Rune replaces the message by "0"; the type decides what else can be set.
     void aztecSymbolType() {
         test::OpenSheet open(DocumentKind::Aztec, u"HELLO");

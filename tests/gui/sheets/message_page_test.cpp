@@ -2,22 +2,27 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QtTest>
 
 #include "gui/framework/preview_page.h"
 #include "gui/pages/ascii_ctrl_dlg.h"
 #include "gui/pages/char_wnd.h"
 #include "gui/pages/document_commands.h"
+#include "gui/pages/export_bitmap_dialog.h"
 #include "gui/pages/msg_page.h"
 #include "gui/pages/sizing_page.h"
 #include "message/codepage_table.h"
 #include "sheet_fixture.h"
+#include "symbologies/qr/qr_doc.h"
 
 using namespace tsy;
 using namespace tsy::gui;
@@ -231,6 +236,69 @@ private slots:
         button(QStringLiteral("Save as..."))->click();
         SetDocumentCommandRoutes({});
         QCOMPARE(called, QStringList({"export", "save"}));
+    }
+
+    // The reader's verdict beside the status: verified only what the reader knows and read back.
+    void verdictFollowsTheBuild_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("qrModel");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("Aztec") << int(DocumentKind::Aztec) << 0 << "Verified";
+        QTest::newRow("designed QR")
+            << int(DocumentKind::QR) << CQRDoc::kDefaultModel << "Not checked";
+        QTest::newRow("ISO QR") << int(DocumentKind::QR) << CQRDoc::kIsoModel << "Verified";
+    }
+    void verdictFollowsTheBuild() {
+        QFETCH(int, kind);
+        QFETCH(int, qrModel);
+        QFETCH(QString, verdict);
+        test::OpenSheet open(static_cast<DocumentKind>(kind), u"Tessaly 23", [&](CEncoderDoc& d) {
+            if (auto* qr = dynamic_cast<CQRDoc*>(&d)) qr->m_Model = qrModel;
+        });
+        auto* page = open.Find<CMsgPage>();
+        QCOMPARE(page->VerdictLabel()->text(), verdict);
+        QVERIFY(!page->VerdictLabel()->toolTip().isEmpty());
+        QVERIFY(page->VerdictLabel()->isVisible());
+        const QString dir = qEnvironmentVariable("TSY_GUI_ARTEFACTS", QDir::tempPath());
+        QDir().mkpath(dir);
+        open.dialog->grab().save(QDir(dir).filePath(
+            QStringLiteral("Message-verdict-%1.png")
+                .arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'))));
+    }
+
+    // A build that fails keeps its old picture on screen, never its Verified.
+    void failedBuildIsNotVerified() {
+        test::OpenSheet open(DocumentKind::Code128, u"AB");
+        auto* page = open.Find<CMsgPage>();
+        QCOMPARE(page->VerdictLabel()->text(), QStringLiteral("Verified"));
+        page->Editor()->selectAll();
+        QTest::keyClick(page->Editor(), Qt::Key_Delete);
+        QCOMPARE(open.doc->m_Message, u"");
+        QCOMPARE(page->VerdictLabel()->text(), QStringLiteral("Not checked"));
+    }
+
+    // Without the main window's route the button runs the same export dialog: vector formats
+    // and the resolution choice included.
+    void exportButtonWritesVectorFiles() {
+        test::OpenSheet open(DocumentKind::Aztec, u"AB");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+        qsizetype filters = 0;
+        QTimer::singleShot(0, [path, &filters] {
+            auto* dialog = qobject_cast<ExportBitmapDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            filters = dialog->nameFilters().size();
+            dialog->SetResolution(300);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        for (auto* b : open.Find<CMsgPage>()->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("Export to File...")) b->click();
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QCOMPARE(filters, 12);
+        QCOMPARE(open.doc->m_DefaultExt, u"pdf");
     }
 
     void captionIsCutAtFifty() {
