@@ -21,6 +21,7 @@
 #include "gui/app/new_type_dialog.h"
 #include "gui/app/print_commands.h"
 #include "gui/app/symbol_document.h"
+#include "gui/pages/document_commands.h"
 #include "platform/profile.h"
 #include "symbologies/document_types.h"
 
@@ -74,12 +75,36 @@ CMainFrame::CMainFrame(SheetRunnerFactory sheets, MessageSink* sink, QWidget* pa
     RebuildRecentMenu();
     UpdateFrame();
     resize(900, 640);
+    RouteSheetCommands();
 }
 
 // The child windows die with the MDI area; the frame no longer follows them by then.
 CMainFrame::~CMainFrame() {
+    SetDocumentCommandRoutes({});
     disconnect(documents_, nullptr, this, nullptr);
     disconnect(area_, nullptr, this, nullptr);
+}
+
+// The message page's Save As and Export buttons act as the menu commands do on an open
+// document, so its window learns its new file; a document still being created has no window.
+void CMainFrame::RouteSheetCommands() {
+    const auto windowOf = [this](const CEncoderDoc& doc) -> SymbolDocument* {
+        for (SymbolDocument* document : documents_->Documents())
+            if (&document->Doc() == &doc) return document;
+        return nullptr;
+    };
+    SetDocumentCommandRoutes({[this, windowOf](CEncoderDoc& doc) {
+                                  if (SymbolDocument* document = windowOf(doc))
+                                      ExportAsBitmap(*document, this, sink_);
+                                  else
+                                      ExportAsBitmap(doc, this, sink_);
+                              },
+                              [this, windowOf](CEncoderDoc& doc) {
+                                  if (SymbolDocument* document = windowOf(doc))
+                                      documents_->SaveAs(document);
+                                  else
+                                      SaveDocumentAs(doc, this, sink_);
+                              }});
 }
 
 void CMainFrame::BuildMenus() {

@@ -43,6 +43,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void RouteSheetCommands();
     void BuildMenus();
     void BuildToolBar();
     void ConnectDocumentCommands();

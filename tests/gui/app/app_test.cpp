@@ -38,6 +38,7 @@
 #include "gui/app/print_commands.h"
 #include "gui/app/symbol_device_size.h"
 #include "gui/app/symbol_document.h"
+#include "gui/pages/document_commands.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
 #include "platform/screen.h"
@@ -152,6 +153,9 @@ private slots:
 
     void startsWithoutDocument() {
         QCOMPARE(Windows(), 0);
+        // The message page's file buttons go through the window's commands.
+        QVERIFY(CurrentDocumentCommandRoutes().saveAs &&
+                CurrentDocumentCommandRoutes().exportAsBitmap);
         QCOMPARE(frame_->windowTitle(), QStringLiteral("Tessaly"));
         QStringList menus;
         for (QAction* a : frame_->menuBar()->actions())
