@@ -51,8 +51,8 @@ TEST_F(ZiggurProducerTest, SavedDocumentRebuildsTheSamePicture) {
     EXPECT_EQ(ReadFile("again.png"), ReadFile("direct.png"));
 }
 
-// ZIGGUR is tested last: a keyword holding a designed one keeps its designed meaning.
-TEST_F(ZiggurProducerTest, DesignedKeywordsComeFirst) {
+// ZIGGUR is tested last: a keyword holding an older one keeps that one's meaning.
+TEST_F(ZiggurProducerTest, OlderKeywordsComeFirst) {
     ASSERT_EQ(Run({"/symbol=ZIGGURC39", "/message=ABC", "/addcaption=0", "/ofile=x.png"}).status,
               0);
     const auto d = Decode("x.png", test::Symbology::Code39);

@@ -61,7 +61,7 @@ const VerifyCase kCases[] = {
     {"PDF417", Doc<CPDF417Doc>(), SymbolCheck::Verified},
     {"PDF417Truncated", Doc<CPDF417Doc>([](CPDF417Doc& d) { d.m_Truncate = 1; }),
      SymbolCheck::Verified},
-    {"QRDesigned", Doc<CQRDoc>(), SymbolCheck::NotChecked},
+    {"QROriginal", Doc<CQRDoc>(), SymbolCheck::NotChecked},
     {"QRIso", Doc<CQRDoc>([](CQRDoc& d) { d.m_Model = CQRDoc::kIsoModel; }), SymbolCheck::Verified},
     {"QRIsoReverse", Doc<CQRDoc>([](CQRDoc& d) {
          d.m_Model = CQRDoc::kIsoModel;

@@ -36,7 +36,7 @@ QString DialogFilter(const ExportFilter& filter) {
     return Latin(filter.description) + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
-// The designed rule picks among the nine; an extension only a vector format has would land on
+// The picture rule picks among the nine; an extension only a vector format has would land on
 // "All Files" there, so it gets its own filter instead.
 qsizetype PreselectedFilter(const std::string& lowerExt) {
     const auto vectors = VectorFormats();

@@ -244,7 +244,7 @@ private slots:
         QTest::addColumn<int>("qrModel");
         QTest::addColumn<QString>("verdict");
         QTest::newRow("Aztec") << int(DocumentKind::Aztec) << 0 << "Verified";
-        QTest::newRow("designed QR")
+        QTest::newRow("original QR")
             << int(DocumentKind::QR) << CQRDoc::kDefaultModel << "Not checked";
         QTest::newRow("ISO QR") << int(DocumentKind::QR) << CQRDoc::kIsoModel << "Verified";
     }
