@@ -29,6 +29,7 @@
 #include "export/batch_lines.h"
 #include "export/image_formats.h"
 #include "gui/framework/property_sheet.h"
+#include "gui/pages/export_bitmap_dialog.h"
 #include "platform/message_sink.h"
 #include "platform/utf8_text.h"
 
@@ -39,20 +40,6 @@ QRadioButton* AddRadio(QButtonGroup* group, const QString& text, int id, QWidget
     auto* button = new QRadioButton(text, parent);
     group->addButton(button, id);
     return button;
-}
-
-// The export dialog's filters in Qt's form: patterns separated by spaces, "*" for every file.
-QStringList ExportFilters() {
-    QStringList filters;
-    for (const ExportFilter& f : ExportBitmapFilters()) {
-        QString pattern = QString::fromLatin1(f.pattern.data(), static_cast<int>(f.pattern.size()));
-        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
-        filters << QStringLiteral("%1 (%2)").arg(
-            QString::fromLatin1(f.description.data(), static_cast<int>(f.description.size())),
-            pattern);
-    }
-    return filters;
 }
 
 std::filesystem::path LocalPath(const QString& path) {
@@ -214,7 +201,7 @@ bool CBatchPage::ChooseOutputFile() {
     if (!Store()) return false;
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(ExportFilters());
+    dialog.setNameFilters(ExportDialogFilters());
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     if (namingMode_ == 1) dialog.selectFile(QStringLiteral("Label"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;

@@ -48,13 +48,18 @@ qsizetype PreselectedFilter(const std::string& lowerExt) {
 
 }  // namespace
 
+QStringList ExportDialogFilters() {
+    QStringList filters;
+    for (const ExportFilter& filter : ExportBitmapFilters()) filters << DialogFilter(filter);
+    for (const ExportFilter& filter : VectorExportFilters()) filters << DialogFilter(filter);
+    return filters;
+}
+
 ExportBitmapDialog::ExportBitmapDialog(CEncoderDoc& doc, const QString& proposed, QWidget* parent)
     : QFileDialog(parent, QStringLiteral("Export as Bitmap")) {
     if (doc.m_DefaultExt.empty()) doc.m_DefaultExt = u"bmp";
     const QString ext = ToQ(doc.m_DefaultExt);
-    QStringList filters;
-    for (const ExportFilter& filter : ExportBitmapFilters()) filters << DialogFilter(filter);
-    for (const ExportFilter& filter : VectorExportFilters()) filters << DialogFilter(filter);
+    const QStringList filters = ExportDialogFilters();
     // A native dialog takes no extra row.
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);

@@ -15,6 +15,9 @@ class MessageSink;
 
 namespace tsy::gui {
 
+// The export filters in Qt's form: the nine, then the vector formats.
+QStringList ExportDialogFilters();
+
 class ExportBitmapDialog : public QFileDialog {
     Q_OBJECT
 public:
