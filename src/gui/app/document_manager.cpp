@@ -13,6 +13,7 @@
 #include "gui/app/child_frame.h"
 #include "gui/app/encoder_view.h"
 #include "gui/app/symbol_document.h"
+#include "gui/framework/qt_text.h"
 #include "platform/message_sink.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/document_types.h"
@@ -21,13 +22,9 @@
 namespace tsy::gui {
 namespace {
 
-QString Text(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // "Aztec Barcode (*.azt)" as a dialog filter; Qt reads the pattern in the parentheses.
 QString TypeFilter(const DocumentType& type) {
-    return Text(type.filterName);
+    return ToQ(type.filterName);
 }
 
 // Set on a frame whose close was accepted: it no longer counts as a window of its document.
@@ -70,7 +67,7 @@ SymbolDocument* DocumentManager::NewDocument(DocumentKind kind) {
     if (!doc->OnNewDocument(runner.get())) return nullptr;
     const int number = ++untitled_[kind];
     auto document = std::make_shared<SymbolDocument>(
-        std::move(doc), Text(FindDocumentType(kind).docName) + QString::number(number));
+        std::move(doc), ToQ(FindDocumentType(kind).docName) + QString::number(number));
     AddFrame(document);
     emit DocumentsChanged();
     return document.get();
@@ -115,8 +112,8 @@ bool DocumentManager::SaveAs(SymbolDocument* document) {
     QFileDialog dialog(area_->window(), QStringLiteral("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(SaveFilters(document->Doc().Kind()));
-    dialog.setDefaultSuffix(Text(type.extension).mid(1));
-    dialog.selectFile(document->Path().isEmpty() ? document->Title() + Text(type.extension)
+    dialog.setDefaultSuffix(ToQ(type.extension).mid(1));
+    dialog.selectFile(document->Path().isEmpty() ? document->Title() + ToQ(type.extension)
                                                  : document->Path());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     return SaveTo(document, dialog.selectedFiles().front());

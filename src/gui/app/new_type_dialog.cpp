@@ -6,24 +6,17 @@
 #include <QVBoxLayout>
 
 #include "gui/app/app_icons.h"
+#include "gui/framework/qt_text.h"
 #include "symbologies/document_types.h"
 
 namespace tsy::gui {
-namespace {
-
-QString Text(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
-
 QStringList CNewTypeDlg::TypeNames() {
     QStringList names;
     for (const DocumentType& type : DocumentTypes()) {
-        QString name = Text(type.docName);
+        QString name = ToQ(type.docName);
         // Both Aztec types call their documents "Aztec"; the list shows which is which.
         if (names.contains(name)) {
-            name = Text(type.fileTypeName);
+            name = ToQ(type.fileTypeName);
             name = name.mid(name.lastIndexOf(QLatin1String(" - ")) + 3);
         }
         names << name;

@@ -1,5 +1,7 @@
 #include "gui/framework/message_box_sink.h"
 
+#include "gui/framework/qt_text.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
@@ -7,7 +9,7 @@
 namespace tsy::gui {
 
 void MessageBoxSink::Show(std::u16string_view text, MessageKind kind) {
-    const QString body = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    const QString body = ToQ(text);
     const QString title = QApplication::applicationDisplayName();
     switch (kind) {
         case MessageKind::Information:

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "gui/framework/qt_text.h"
+
 namespace tsy::gui {
 
 class PageBinding {
@@ -138,13 +140,5 @@ private:
     Prompter prompt_;
     bool loading_ = false;
 };
-
-// Conversions between the document's UTF-16 and Qt.
-inline QString ToQ(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-inline std::u16string FromQ(const QString& text) {
-    return text.toStdU16String();
-}
 
 }  // namespace tsy::gui
