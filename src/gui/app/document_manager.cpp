@@ -150,9 +150,30 @@ CChildFrame* DocumentManager::NewWindow(SymbolDocument* document) {
 }
 
 bool DocumentManager::CloseDocument(SymbolDocument* document) {
-    for (CChildFrame* frame : FramesOf(document))
-        if (!frame->close()) return false;
-    return true;
+    if (!SaveModified(document)) return false;
+    answered_.insert(document);
+    bool closed = true;
+    for (CChildFrame* frame : FramesOf(document)) closed = closed && frame->close();
+    answered_.erase(document);
+    return closed;
+}
+
+bool DocumentManager::CloseAll() {
+    const std::vector<SymbolDocument*> documents = Documents();
+    for (SymbolDocument* document : documents) {
+        if (!SaveModified(document)) return false;
+    }
+    answered_.insert(documents.begin(), documents.end());
+    area_->closeAllSubWindows();
+    answered_.clear();
+    return Documents().empty();
+}
+
+bool DocumentManager::SaveModified(SymbolDocument* document) {
+    if (!document->IsModified()) return true;
+    const QMessageBox::StandardButton answer = savePrompt_(document->Title());
+    if (answer == QMessageBox::Cancel) return false;
+    return answer != QMessageBox::Yes || Save(document);
 }
 
 CChildFrame* DocumentManager::AddFrame(const std::shared_ptr<SymbolDocument>& document) {
@@ -183,11 +204,7 @@ bool DocumentManager::MayCloseFrame(CChildFrame* frame) {
         Renumber(document);
         return true;
     }
-    if (document->IsModified()) {
-        const QMessageBox::StandardButton answer = savePrompt_(document->Title());
-        if (answer == QMessageBox::Cancel) return false;
-        if (answer == QMessageBox::Yes && !Save(document)) return false;
-    }
+    if (answered_.count(document) == 0 && !SaveModified(document)) return false;
     document->Doc().OnCloseDocument();
     frame->setProperty(kClosing, true);
     return true;

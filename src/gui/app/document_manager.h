@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "document/document_kind.h"
@@ -52,6 +53,8 @@ public:
     CChildFrame* NewWindow(SymbolDocument* document);
     // Closes every window of the document (asking to save first); false when the user kept it.
     bool CloseDocument(SymbolDocument* document);
+    // Asks about every modified document first; closes all only when none was kept.
+    bool CloseAll();
 
     SymbolDocument* ActiveDocument() const;
     CChildFrame* ActiveFrame() const;
@@ -71,6 +74,8 @@ signals:
 private:
     CChildFrame* AddFrame(const std::shared_ptr<SymbolDocument>& document);
     bool MayCloseFrame(CChildFrame* frame);
+    // The modified question: false when the user cancelled or the save failed.
+    bool SaveModified(SymbolDocument* document);
     void Renumber(SymbolDocument* document);
     std::vector<CChildFrame*> FramesOf(const SymbolDocument* document) const;
 
@@ -80,6 +85,8 @@ private:
     SavePrompt savePrompt_;
     RecentFileList recent_;
     std::map<DocumentKind, int> untitled_;
+    // Asked about already while their windows close.
+    std::set<const SymbolDocument*> answered_;
 };
 
 }  // namespace tsy::gui

@@ -360,8 +360,7 @@ void CMainFrame::ArrangeIcons() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    area_->closeAllSubWindows();
-    if (!documents_->Documents().empty()) {
+    if (!documents_->CloseAll()) {
         event->ignore();
         return;
     }

@@ -1,5 +1,8 @@
 #include "gui/framework/page_binding.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tsy::gui {
 
 void PageBinding::Clear() {
@@ -17,10 +20,16 @@ void PageBinding::Custom(std::function<void()> load, std::function<bool()> store
 }
 
 void PageBinding::Text(QLineEdit* edit, std::u16string& field, int maxLength, React react) {
-    if (maxLength > 0) edit->setMaxLength(maxLength);
-    Add([edit, &field] { edit->setText(ToQ(field)); },
+    // A longer text from a file or the command line is shown whole and kept until edited.
+    Add(
+        [edit, &field, maxLength] {
+            const QString text = ToQ(field);
+            if (maxLength > 0) edit->setMaxLength(std::max<int>(maxLength, text.size()));
+            edit->setText(text);
+        },
         [edit, &field, maxLength] {
             QString text = edit->text();
+            if (text == ToQ(field)) return true;
             if (maxLength > 0) text.truncate(maxLength);
             field = FromQ(text);
             return true;
@@ -49,7 +58,8 @@ void PageBinding::WatchFinished(QLineEdit* edit, React react) {
     if (react == React::None) return;
     connections_.push_back(QObject::connect(edit, &QLineEdit::editingFinished, [this, edit, react] {
         // Return also presses the sheet's OK, which stores (and prompts) once by itself.
-        if (!edit->isModified() || edit->hasFocus()) return;
+        // Focus also leaves when the sheet closes: nothing to store or refuse then.
+        if (!edit->isModified() || edit->hasFocus() || !edit->window()->isVisible()) return;
         edit->setModified(false);
         Changed(react);
     }));
@@ -58,6 +68,7 @@ void PageBinding::WatchFinished(QLineEdit* edit, React react) {
 void PageBinding::Integer(QLineEdit* edit, int32_t& field, int32_t min, int32_t max, React react) {
     Add([edit, &field] { edit->setText(QString::number(field)); },
         [this, edit, &field, min, max] {
+            if (!edit->isEnabled()) return true;  // not the user's to correct
             bool number = false;
             const int value = edit->text().trimmed().toInt(&number);
             if (!number) {
@@ -77,9 +88,12 @@ void PageBinding::Integer(QLineEdit* edit, int32_t& field, int32_t min, int32_t 
 void PageBinding::Real(QLineEdit* edit, float& field, double min, double max, React react) {
     Add([edit, &field] { edit->setText(QString::number(static_cast<double>(field), 'g', 6)); },
         [this, edit, &field, min, max] {
+            // A value out of range from a file stays while the control is disabled: the user
+            // could not correct it.
+            if (!edit->isEnabled()) return true;
             bool number = false;
             const double value = edit->text().trimmed().toDouble(&number);
-            if (!number) {
+            if (!number || !std::isfinite(value)) {
                 Prompt(QStringLiteral("Enter a number."));
                 return false;
             }

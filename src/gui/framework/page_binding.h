@@ -10,8 +10,10 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QSpinBox>
+#include <climits>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -78,21 +80,11 @@ public:
     }
     template <class T>
     void Spin(QSpinBox* spin, T& field, React react = React::Store) {
-        Add([spin, &field] { spin->setValue(static_cast<int>(field)); },
-            [spin, &field] {
-                field = static_cast<T>(spin->value());
-                return true;
-            });
-        Watch(spin, &QSpinBox::valueChanged, react);
+        Ranged(spin, field, react, &QSpinBox::valueChanged);
     }
     template <class T>
     void Slider(QSlider* slider, T& field, React react = React::Store) {
-        Add([slider, &field] { slider->setValue(static_cast<int>(field)); },
-            [slider, &field] {
-                field = static_cast<T>(slider->value());
-                return true;
-            });
-        Watch(slider, &QSlider::valueChanged, react);
+        Ranged(slider, field, react, &QSlider::valueChanged);
     }
     // Line edit; maxLength > 0 also limits what the user can type.
     void Text(QLineEdit* edit, std::u16string& field, int maxLength = 0,
@@ -117,6 +109,26 @@ public:
     bool Loading() const { return loading_; }
     // Reports an edit of a control connected by the page itself.
     void Changed(React react);
+
+    // A value beyond the control's range (from a file or the command line) shows at the
+    // nearest end and is kept until the user moves the control.
+    template <class Control, class T, class Signal>
+    void Ranged(Control* control, T& field, React react, Signal signal) {
+        auto untouched = std::make_shared<int>(0);
+        Add(
+            [control, &field, untouched] {
+                control->setValue(static_cast<int>(field));
+                *untouched = control->value();
+            },
+            [control, &field, untouched] {
+                const int value = control->value();
+                if (value == *untouched && static_cast<int>(field) != value) return true;
+                field = static_cast<T>(value);
+                *untouched = INT_MIN;
+                return true;
+            });
+        Watch(control, signal, react);
+    }
 
     template <class Sender, class Signal>
     void Watch(Sender* sender, Signal signal, React react) {

@@ -26,12 +26,12 @@ void CTsyPage::SetDocument(CEncoderDoc* doc) {
 void CTsyPage::BindControls(PageBinding&, CEncoderDoc&) {}
 
 void CTsyPage::Load() {
-    if (!initialised_) return;
+    if (!initialised_ || !doc_) return;
     DataExchange(false);
 }
 
 bool CTsyPage::Store() {
-    if (!initialised_) return true;
+    if (!initialised_ || !doc_) return true;
     if (!DataExchange(true)) return false;
     SetModified(false);
     return true;

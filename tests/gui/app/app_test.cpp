@@ -523,6 +523,21 @@ private slots:
         QVERIFY2(qAbs(paper.height() - 300) <= 1, qPrintable(QString::number(paper.height())));
     }
 
+    void cancelledCloseKeepsEveryWindow() {
+        script_.message = u"KEPT";
+        New(DocumentKind::Code39);
+        SymbolDocument* modified = New(DocumentKind::QR);
+        modified->SetModified(true);
+        frame_->Documents().NewWindow(modified);
+        frame_->Documents().SetSavePrompt([](const QString&) { return QMessageBox::Cancel; });
+        QCOMPARE(Windows(), 3);
+        QVERIFY(!frame_->Documents().CloseDocument(modified));
+        QCOMPARE(Windows(), 3);
+        QVERIFY(!frame_->close());
+        QCOMPARE(Windows(), 3);
+        frame_->Documents().SetSavePrompt([](const QString&) { return QMessageBox::No; });
+    }
+
     void printCommandPrintsNamedFiles() {
         script_.message = u"PRINTED";
         SymbolDocument* document = New(DocumentKind::Code39);

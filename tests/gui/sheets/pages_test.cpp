@@ -16,8 +16,10 @@
 #include "gui/pages/sizing_page.h"
 #include "gui/pages/stream_page.h"
 #include "sheet_fixture.h"
+#include "symbologies/aztec/aztec_animated_doc.h"
 #include "symbologies/document_serialize.h"
 #include "symbologies/edit_symbol.h"
+#include "symbologies/pdf417/pdf417_doc.h"
 
 using namespace tsy;
 using namespace tsy::gui;
@@ -125,9 +127,10 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, prompt);
         QFETCH(float, stored);
-        // Code 128 keeps the ratio it is given.
+        // Code 128 keeps the ratio it is given; the ratio enabled as the Code 39 sheet has it.
         test::OpenSheet open(DocumentKind::Code128, u"AB",
                              [](CEncoderDoc& doc) { doc.m_WideRatio = 2.5f; });
+        open.Find<CSizingPage>()->EnableRatio(true);
         auto* page = open.Show<CSizingPage>();
         page->RatioEdit()->setText(typed);
         page->UndercutEdit()->setText(QStringLiteral("-2"));
@@ -142,6 +145,7 @@ private slots:
     void ratioSpinSteps() {
         test::OpenSheet open(DocumentKind::Code128, u"AB",
                              [](CEncoderDoc& doc) { doc.m_WideRatio = 3.0f; });
+        open.Find<CSizingPage>()->EnableRatio(true);
         auto* page = open.Show<CSizingPage>();
         page->StepRatio(1);
         QCOMPARE(open.doc->m_WideRatio, 3.1f);
@@ -213,6 +217,45 @@ private slots:
             lf.underline = true;
             const FontDescriptionFields back = FromQFont(ToQFont(lf, 125));
             QCOMPARE(FormatFontDescription(back), FormatFontDescription(lf, 125));
+        }
+    }
+
+    // Values a control cannot show (from a file or the command line) survive every tab shown
+    // and OK, as long as the user leaves those controls alone.
+    void okWithoutEditsKeepsTheDocument() {
+        struct Row {
+            DocumentKind kind;
+            std::function<void(CEncoderDoc&)> prepare;
+            std::function<bool(const CEncoderDoc&)> kept;
+        };
+        const std::u16string caption(60, u'c');
+        const Row rows[] = {
+            {DocumentKind::AztecAnimated,
+             [](CEncoderDoc& d) {
+                 auto& a = static_cast<CAztecAnimatedDoc&>(d);
+                 a.m_SymbolCount = 12, a.m_FrameTime = 5, a.m_Loops = 500;
+             },
+             [](const CEncoderDoc& d) {
+                 const auto& a = static_cast<const CAztecAnimatedDoc&>(d);
+                 return a.m_SymbolCount == 12 && a.m_FrameTime == 5 && a.m_Loops == 500;
+             }},
+            {DocumentKind::PDF417,
+             [](CEncoderDoc& d) { static_cast<CPDF417Doc&>(d).m_DataColumns = 25; },
+             [](const CEncoderDoc& d) {
+                 return static_cast<const CPDF417Doc&>(d).m_DataColumns == 25;
+             }},
+            {DocumentKind::Aztec, [](CEncoderDoc& d) { d.m_WideRatio = 1.5f; },
+             [](const CEncoderDoc& d) { return d.m_WideRatio == 1.5f; }},
+            {DocumentKind::QR, [&caption](CEncoderDoc& d) { d.m_Caption = caption; },
+             [&caption](const CEncoderDoc& d) { return d.m_Caption == caption; }},
+        };
+        for (const Row& row : rows) {
+            test::OpenSheet open(row.kind, u"KEEP", row.prepare);
+            for (int i = 0; i < open.sheet->PageCount(); ++i) open.sheet->SetActivePage(i);
+            open.sheet->accept();
+            QCOMPARE(open.sheet->result(), int(QDialog::Accepted));
+            QVERIFY(open.Messages().empty());
+            QVERIFY(row.kept(*open.doc));
         }
     }
 
