@@ -77,9 +77,10 @@ void CopyBitmapToClipboard(const SymbolDocument& document, MessageSink* sink) {
         ShowMessage(sink, u"Failed to Open Clipboard");
         return;
     }
+    // Emptied first, so no older picture stays to be pasted.
+    clipboard->clear();
     const QImage& image = document.Image();
-    if (image.isNull()) return;
-    clipboard->setImage(image);
+    if (!image.isNull()) clipboard->setImage(image);
 }
 
 }  // namespace tsy::gui

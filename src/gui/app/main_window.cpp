@@ -56,7 +56,7 @@ CMainFrame::CMainFrame(SheetRunnerFactory sheets, MessageSink* sink, QWidget* pa
       commands_(this),
       area_(new QMdiArea),
       documents_(new DocumentManager(area_, sheets_, sink_)),
-      print_(new PrintCommands(this)) {
+      print_(new PrintCommands(this, sink_)) {
     setWindowTitle(QStringLiteral("Tessaly"));
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);

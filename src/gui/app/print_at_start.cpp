@@ -21,7 +21,10 @@ int PrintFiles(CMainFrame& frame, const QStringList& files, QPrinter& printer) {
             continue;
         }
         printer.setDocName(QFileInfo(path).fileName());
-        PrintSymbol(*document, printer);
+        if (!PrintSymbol(*document, printer)) {
+            ShowMessage(frame.Documents().Sink(), kPrintFailedText, MessageKind::Error);
+            status = 1;
+        }
     }
     return status;
 }

@@ -7,19 +7,26 @@
 class QPrinter;
 class QWidget;
 
+namespace tsy {
+class MessageSink;
+}  // namespace tsy
+
 namespace tsy::gui {
 
 class SymbolDocument;
 
 // Draws the document on one page of printer: the picture at the top left of the printable area,
-// stretched to the symbol's size at the printer's resolution, captions included.
-void PrintSymbol(const SymbolDocument& document, QPrinter& printer);
+// stretched to the symbol's size at the printer's resolution, captions included. False when
+// the printer (or the PDF file) could not be opened.
+bool PrintSymbol(const SymbolDocument& document, QPrinter& printer);
+
+inline constexpr char16_t kPrintFailedText[] = u"Printing failed: the printer could not be opened.";
 
 // Keeps the printer settings between Print Setup, Print and Print Preview.
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
-    explicit PrintCommands(QWidget* parent);
+    PrintCommands(QWidget* parent, MessageSink* sink);
     ~PrintCommands() override;
 
     void Print(const SymbolDocument& document);
@@ -29,6 +36,7 @@ public:
 
 private:
     QWidget* parent_;
+    MessageSink* sink_;
     std::unique_ptr<QPrinter> printer_;
 };
 

@@ -202,7 +202,7 @@ bool CBatchPage::ChooseOutputFile() {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(ExportDialogFilters());
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    SuffixFollowsFilter(dialog, QStringLiteral("bmp"));
     if (namingMode_ == 1) dialog.selectFile(QStringLiteral("Label"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     SetOutputFile(dialog.selectedFiles().constFirst());

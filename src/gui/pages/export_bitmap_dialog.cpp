@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <filesystem>
 #include <string>
@@ -55,6 +56,16 @@ QStringList ExportDialogFilters() {
     return filters;
 }
 
+void SuffixFollowsFilter(QFileDialog& dialog, const QString& fallback) {
+    dialog.setDefaultSuffix(fallback);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, fallback](const QString& filter) {
+                         static const QRegularExpression first(QStringLiteral("\\*\\.(\\w+)"));
+                         const QRegularExpressionMatch match = first.match(filter);
+                         dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : fallback);
+                     });
+}
+
 ExportBitmapDialog::ExportBitmapDialog(CEncoderDoc& doc, const QString& proposed, QWidget* parent)
     : QFileDialog(parent, QStringLiteral("Export as Bitmap")) {
     if (doc.m_DefaultExt.empty()) doc.m_DefaultExt = u"bmp";
@@ -65,9 +76,9 @@ ExportBitmapDialog::ExportBitmapDialog(CEncoderDoc& doc, const QString& proposed
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     setNameFilters(filters);
-    setDefaultSuffix(ext);
     if (!proposed.isEmpty()) selectFile(proposed);
     selectNameFilter(filters.value(PreselectedFilter(ext.toLower().toStdString())));
+    SuffixFollowsFilter(*this, ext);
     AddResolutionRow(doc.ResolutionX());
 }
 

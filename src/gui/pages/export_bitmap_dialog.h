@@ -17,6 +17,9 @@ namespace tsy::gui {
 
 // The export filters in Qt's form: the nine, then the vector formats.
 QStringList ExportDialogFilters();
+// A name typed without an extension gets the chosen filter's first one ("JPG files" -> jpg),
+// or fallback under a filter of every file.
+void SuffixFollowsFilter(QFileDialog& dialog, const QString& fallback);
 
 class ExportBitmapDialog : public QFileDialog {
     Q_OBJECT

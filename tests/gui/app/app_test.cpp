@@ -342,6 +342,11 @@ private slots:
         QCOMPARE(dialog->selectedNameFilter(), dialog->nameFilters()[filter]);
         QCOMPARE(dialog->defaultSuffix(), suffix);
         QCOMPARE(dialog->nameFilters()[2], QStringLiteral("JPG files (*.jpg *.jpeg)"));
+        // A filter the user picks gives names typed bare its extension; All Files DefaultExt.
+        emit dialog->filterSelected(dialog->nameFilters()[2]);
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("jpg"));
+        emit dialog->filterSelected(dialog->nameFilters()[8]);
+        QCOMPARE(dialog->defaultSuffix(), suffix);
     }
 
     // The chosen name decides the format; DefaultExt follows it for the next export.
@@ -552,6 +557,10 @@ private slots:
         QVERIFY(QFileInfo(pdf).size() > 0);
         QCOMPARE(PrintFiles(*frame_, {File(QStringLiteral("missing.C39"))}, printer), 1);
         QCOMPARE(PrintFilesOnPrinter(*frame_, {saved}, QStringLiteral("no such printer")), 1);
+        printer.setOutputFileName(File(QStringLiteral("no/such/folder/x.pdf")));
+        sink_.entries.clear();
+        QCOMPARE(PrintFiles(*frame_, {saved}, printer), 1);
+        QCOMPARE(sink_.entries.size(), std::size_t{1});
         QVERIFY(!sink_.entries.empty());
     }
 
