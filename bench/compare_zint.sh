@@ -5,6 +5,8 @@
 # Then the CPU time of each (perf stat over 50 runs, children included: on a loaded machine it
 # shows the work apart from the waits for a processor), the instructions of one run of each
 # (valgrind; the largest count, as a forked child repeats its parent's) and the file sizes.
+# Last, the floor: a program that does nothing, linked as the producer is (bench/startup_floor,
+# built with -DTESSALY_BENCH=ON), against zint's QR job: what start-up alone leaves for work.
 # Usage: bench/compare_zint.sh [build-dir] [pairs]   (pairs at least 50; needs bash 5, zint;
 # perf and valgrind for the CPU and instruction columns, "-" without them)
 set -euo pipefail
@@ -12,6 +14,7 @@ build=${1:-build}
 pairs=${2:-60}
 ((pairs >= 50)) || { echo "at least 50 pairs" >&2; exit 2; }
 tessaly=$(realpath "$build/tessaly")
+floor=$(realpath "$build/bench/startup_floor" 2> /dev/null || true)
 zint=$(command -v zint)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -44,7 +47,7 @@ run_us() {
   local t0=$EPOCHREALTIME
   "$@" > /dev/null 2>&1
   local t1=$EPOCHREALTIME
-  echo $(((${t1/./} - ${t0/./})))
+  echo $((${t1/./} - ${t0/./}))
 }
 
 median() {
@@ -65,6 +68,27 @@ cpu_ms() {
     awk -F, '/task-clock/ {v = $1} END {print (v == "" ? "-" : v)}'
 }
 
+# Runs the commands named by $1 and $2 as interleaved pairs into t.times, z.times and ratios.
+pairs_of() {
+  local -n t_run=$1 z_run=$2
+  local p t z
+  : > t.times
+  : > z.times
+  : > ratios
+  for ((p = 0; p < pairs; p++)); do
+    if ((p % 2)); then
+      z=$(run_us "${z_run[@]}")
+      t=$(run_us "${t_run[@]}")
+    else
+      t=$(run_us "${t_run[@]}")
+      z=$(run_us "${z_run[@]}")
+    fi
+    echo "$t" >> t.times
+    echo "$z" >> z.times
+    echo "$t $z" | awk '{printf "%.4f\n", $1 / $2}' >> ratios
+  done
+}
+
 printf '%-20s %9s %9s %6s %7s %7s %10s %10s %7s %7s\n' job "t us" "z us" ratio "t cpu" \
   "z cpu" "t Ir" "z Ir" "t bytes" "z bytes"
 for job in "${jobs[@]}"; do
@@ -75,25 +99,20 @@ for job in "${jobs[@]}"; do
   z_cmd=("$zint" "${za[@]}" -o z.png)
   "${t_cmd[@]}" > /dev/null 2>&1 || { echo "$name: tessaly failed" >&2; exit 1; }
   "${z_cmd[@]}" > /dev/null 2>&1 || { echo "$name: zint failed" >&2; exit 1; }
-  : > t.times
-  : > z.times
-  : > ratios
-  for ((p = 0; p < pairs; p++)); do
-    if ((p % 2)); then
-      z=$(run_us "${z_cmd[@]}")
-      t=$(run_us "${t_cmd[@]}")
-    else
-      t=$(run_us "${t_cmd[@]}")
-      z=$(run_us "${z_cmd[@]}")
-    fi
-    echo "$t" >> t.times
-    echo "$z" >> z.times
-    echo "$t $z" | awk '{printf "%.4f\n", $1 / $2}' >> ratios
-  done
+  pairs_of t_cmd z_cmd
   printf '%-20s %9s %9s %6.3f %7s %7s %10s %10s %7s %7s\n' "$name" "$(median < t.times)" \
     "$(median < z.times)" "$(median < ratios)" "$(cpu_ms "${t_cmd[@]}")" \
     "$(cpu_ms "${z_cmd[@]}")" "$(instructions "${t_cmd[@]}")" \
     "$(instructions "${z_cmd[@]}")" "$(stat -c %s t.png)" "$(stat -c %s z.png)"
 done
+if [[ -x $floor ]]; then
+  f_cmd=("$floor")
+  z_cmd=("$zint" -b 58 -d "$mixed40" -o z.png)
+  pairs_of f_cmd z_cmd
+  printf '%-20s %9s %9s %6.3f %7s %7s %10s %10s\n' "start-up, no work" "$(median < t.times)" \
+    "$(median < z.times)" "$(median < ratios)" "$(cpu_ms "${f_cmd[@]}")" \
+    "$(cpu_ms "${z_cmd[@]}")" "$(instructions "${f_cmd[@]}")" "$(instructions "${z_cmd[@]}")"
+fi
 echo "pairs per job: $pairs; us: median wall time of single runs; ratio: median of the pairs'"
-echo "ratios; cpu: mean task-clock in ms; Ir: instructions of one run"
+echo "ratios; cpu: mean task-clock in ms; Ir: instructions of one run; start-up, no work: an"
+echo "empty program linked as the producer, against zint's QR 40 job"

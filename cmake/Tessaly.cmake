@@ -37,6 +37,27 @@ function(tsy_test name)
     PROPERTIES ENVIRONMENT "TSY_BINARY_DIR=${PROJECT_BINARY_DIR}")
 endfunction()
 
+# How the producer is linked, for fast start-up. Start-up is mostly the dynamic loader's work
+# on libstdc++.so: 1.6 M instructions of symbol look-ups before main, more than the rest of a
+# small job (valgrind). Shared, as a distribution wants it, unless the builder asks for the
+# runtime inside the producer (the shipped libraries stay shared either way).
+function(tsy_producer_link target)
+  target_link_options(${target} PRIVATE -Wl,-O1 -Wl,--as-needed)
+  if(TESSALY_STATIC_CXX_RUNTIME)
+    target_link_options(${target} PRIVATE -static-libstdc++ -static-libgcc)
+  else()
+    # libstdc++ first in the search order finds its own many symbols at the first library tried.
+    target_link_libraries(${target} PRIVATE -Wl,--push-state,--no-as-needed stdc++ -Wl,--pop-state)
+  endif()
+  # Its thousands of relative relocations (vtables, tables of pointers) go in the packed form,
+  # which the loader applies a word of bits at a time (binutils 2.38, glibc 2.36).
+  include(CheckLinkerFlag)
+  check_linker_flag(CXX "-Wl,-z,pack-relative-relocs" TSY_LINKER_PACKS_RELOCS)
+  if(TSY_LINKER_PACKS_RELOCS)
+    target_link_options(${target} PRIVATE -Wl,-z,pack-relative-relocs)
+  endif()
+endfunction()
+
 function(tsy_bench name)
   cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
