@@ -7,6 +7,9 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <memory>
+#include <optional>
+
 #include "gui/framework/bitmap_ctrl.h"
 #include "gui/framework/preview_page.h"
 #include "gui/sheets/dialog_sheet_runner.h"
@@ -32,6 +35,23 @@ public:
     }
     QLineEdit* edit;
     QCheckBox* box;
+};
+
+// A QR document with undercut 5 in a shown sheet holding one NumberPage.
+struct NumberSheet {
+    std::unique_ptr<CEncoderDoc> doc = CreateDocument(DocumentKind::QR);
+    PropertySheet sheet{QStringLiteral("Test")};
+    NumberPage* page = new NumberPage;
+    RecordingMessageSink sink;
+
+    explicit NumberSheet(std::optional<int> useEci = {}) {
+        if (useEci) doc->m_UseEci = *useEci;
+        doc->m_Undercut = 5;
+        page->SetMessageSink(&sink);
+        sheet.AddPage(page);
+        sheet.SetDocument(doc.get());
+        sheet.show();
+    }
 };
 
 }  // namespace
@@ -122,15 +142,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, stored);
         QFETCH(QString, prompt);
-        auto doc = CreateDocument(DocumentKind::QR);
-        doc->m_Undercut = 5;
-        PropertySheet sheet(QStringLiteral("Test"));
-        auto* page = new NumberPage;
-        RecordingMessageSink sink;
-        page->SetMessageSink(&sink);
-        sheet.AddPage(page);
-        sheet.SetDocument(doc.get());
-        sheet.show();
+        NumberSheet s;
+        auto& [doc, sheet, page, sink] = s;
         page->edit->clear();
         QApplication::setActiveWindow(&sheet);
         QVERIFY(QTest::qWaitForWindowActive(&sheet));
@@ -147,16 +160,8 @@ private slots:
 
     // A change that waits enables Apply; Apply stores it.
     void modifiedWaitsForApply() {
-        auto doc = CreateDocument(DocumentKind::QR);
-        doc->m_UseEci = 0;
-        doc->m_Undercut = 5;
-        PropertySheet sheet(QStringLiteral("Test"));
-        auto* page = new NumberPage;
-        RecordingMessageSink sink;
-        page->SetMessageSink(&sink);
-        sheet.AddPage(page);
-        sheet.SetDocument(doc.get());
-        sheet.show();
+        NumberSheet s(0);
+        auto& [doc, sheet, page, sink] = s;
         QPushButton* apply = sheet.Buttons()->button(QDialogButtonBox::Apply);
         QVERIFY(!apply->isEnabled());
         page->box->click();
